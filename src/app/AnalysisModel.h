@@ -46,8 +46,7 @@ public:
     void setApplication(Application application) { m_application = application; }
     bool isFan() const { return m_application == Application::Fan; }
     bool isPump() const { return m_application == Application::Pump; }
-    // 6362 for a fan (cfm x in.wg / 6362 = HP), 3960 for a pump (GPM x ft.wg / 3960 = HP).
-    double powerConstant() const { return isPump() ? 3960.0 : 6362.0; }
+    double powerConstant() const { return wattmere::powerConstant(m_application); }
 
     const UnitSettings& units() const { return m_units; }
     void setUnits(const UnitSettings& units) { m_units = units; }

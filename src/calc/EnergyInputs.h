@@ -7,20 +7,6 @@
 
 namespace wattmere {
 
-// HP = flow x head / PowerConstant: 6362 for cfm x in.wg, 3960 for GPM x ft.wg; 0 without an
-// analysis.
-constexpr double powerConstant(Application application) {
-    switch (application) {
-    case Application::Fan:
-        return 6362.0;
-    case Application::Pump:
-        return 3960.0;
-    case Application::None:
-        break;
-    }
-    return 0.0;
-}
-
 // The two-speed motor comparison: its motor efficiencies and time shares as entered (%),
 // and the speed pair of the selected winding (1.0 / 1.0 when none is selected).
 struct TwoSpeedInputs {

@@ -6,22 +6,6 @@
 
 namespace wattmere {
 
-inline constexpr double fanPowerConstant = 6362.0;
-inline constexpr double pumpPowerConstant = 3960.0;
-
-// 6362 for a fan, 3960 for a pump, 0 when no analysis runs.
-constexpr double powerConstantOf(Application application) {
-    switch (application) {
-    case Application::Fan:
-        return fanPowerConstant;
-    case Application::Pump:
-        return pumpPowerConstant;
-    case Application::None:
-        break;
-    }
-    return 0.0;
-}
-
 // DesignFlow (cfm or GPM) from the efficiency as a fraction, the shaft power in HP and the
 // head in in.wg or ft.wg.
 inline double designFlowOf(double powerConstant, double designEfficiency, double shaftPower,

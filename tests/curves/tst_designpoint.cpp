@@ -40,9 +40,9 @@ private slots:
 };
 
 void TestDesignPoint::powerConstants() {
-    QCOMPARE(powerConstantOf(Application::Fan), 6362.0);
-    QCOMPARE(powerConstantOf(Application::Pump), 3960.0);
-    QCOMPARE(powerConstantOf(Application::None), 0.0);
+    QCOMPARE(powerConstant(Application::Fan), 6362.0);
+    QCOMPARE(powerConstant(Application::Pump), 3960.0);
+    QCOMPARE(powerConstant(Application::None), 0.0);
     QCOMPARE(designFlowOf(6362.0, 0.86, 50.0, 4.0), 68391.5);
 }
 
