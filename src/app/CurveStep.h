@@ -1,0 +1,36 @@
+#pragma once
+// The fan or pump curve on the analysis window: completing the design point from three known
+// values with default curve data, checking the curve data, fitting the curve, and redrawing
+// the curve charts (which rebuilds the curve table and the surge line).
+
+#include "app/AnalysisModel.h"
+#include "app/CalculationState.h"
+
+namespace wattmere {
+
+class CurveStep {
+public:
+    CurveStep(AnalysisModel& model, CalculationState& state);
+
+    // Derives the fourth design value from the three entered ones and writes the default
+    // curve data; a failure ends it silently.
+    void CompleteDesignPoint();
+    // The consistency checks of the curve data; messages go to the note line and, with
+    // showDialogs, to information dialogs. True when the data is valid.
+    bool CheckCurveData(bool showDialogs);
+    // Reads the design point and curve data from the fields, applies the design-point lock
+    // and fits the curve; an arithmetic failure sets CalcError.
+    void FitCurve();
+    // The default curve rows again from the fields (A154 and A159 twice A153, A150 from A149,
+    // A151 half of A150, A155 1.2 x A120).
+    void applyDefaultCurveRows();
+    // The curve charts' redraw: the fan or pump curve with the curve table and the surge
+    // line, then the control curve; a failure sets CalcError.
+    void redrawCurves();
+
+private:
+    AnalysisModel& m_model;
+    CalculationState& m_state;
+};
+
+} // namespace wattmere
