@@ -16,7 +16,7 @@ template <typename T> bool assign(T& target, const T& value) {
 } // namespace
 
 WindowState::WindowState(QObject* parent) : QObject(parent) {
-    // The design captions; a new analysis replaces those that depend on the application.
+    // The design captions and states; a new analysis replaces those that depend on the application.
     const std::pair<Choice, const char*> captions[] = {
         {Choice::R1, "Constant Volume"},
         {Choice::R2, "Cycling"},
@@ -35,6 +35,23 @@ WindowState::WindowState(QObject* parent) : QObject(parent) {
     };
     for (const auto& [id, caption] : captions)
         m_choices[indexOf(id)].caption = QString::fromUtf8(caption);
+    const std::pair<Label, const char*> labelCaptions[] = {
+        {Label::Label11, "Flow"},
+        {Label::NOTE1, "Check:"},
+        {Label::SurgeLabel, " * = System Design Limits"},
+        {Label::SurgeLabel2, " * = System Design Limits"},
+        {Label::ERROR_LABEL, "ERROR"},
+        {Label::ERROR_LABEL2, "ERROR"},
+        {Label::ERROR_LABEL3, "ERROR"},
+        {Label::ERROR_LABEL4, "ERROR"},
+        {Label::ERROR_LABEL5, "ERROR"},
+    };
+    for (const auto& [id, caption] : labelCaptions)
+        m_labels[indexOf(id)].caption = QString::fromUtf8(caption);
+    // Hidden until something shows them: the two-speed error labels and the curve note.
+    for (Label id : {Label::ERROR_LABEL, Label::ERROR_LABEL2, Label::ERROR_LABEL3,
+                     Label::ERROR_LABEL4, Label::ERROR_LABEL5, Label::NOTE1, Label::NOTE2})
+        m_labels[indexOf(id)].visible = false;
     m_choices[indexOf(Choice::HORIZ)].checked = true;
     m_choices[indexOf(Choice::LOCKA149)].checked = true;
     m_choices[indexOf(Choice::SELECTION_MTR_02)].checked = true;
