@@ -121,17 +121,22 @@ void FieldBinding::set_fields(TransferMode mode) {
     transferAll({Field::A174, Field::A175}, mode);
 }
 
-void FieldBinding::set_fieldsA(TransferMode mode) {
-    const bool showHeads = !m_model.isPump();
-    WindowState& window = m_model.window();
+void FieldBinding::showRunningTimesAndPrices(TransferMode mode) {
+    // The electricity cost, motor power and drive cost are left for the user to type.
     for (int i = indexOf(Field::A101); i <= indexOf(Field::A109); ++i) {
         const auto id = static_cast<Field>(i);
         if (id == Field::A104 || id == Field::A105 || id == Field::A109)
-            window.setText(id, QString());
+            m_model.window().setText(id, QString());
         else
             transfer(id, mode);
     }
     copyStayFieldsToDutyScreen();
+}
+
+void FieldBinding::set_fieldsA(TransferMode mode) {
+    const bool showHeads = !m_model.isPump();
+    WindowState& window = m_model.window();
+    showRunningTimesAndPrices(mode);
     transferRange(Field::A110, Field::A119, mode);
     transferRange(Field::A160, Field::A169, mode);
     transferRange(Field::A170, Field::A173, mode);
@@ -150,14 +155,7 @@ void FieldBinding::set_fieldsA(TransferMode mode) {
 void FieldBinding::set_fields2(TransferMode mode) {
     const bool showHeads = !m_model.isPump();
     WindowState& window = m_model.window();
-    for (int i = indexOf(Field::A101); i <= indexOf(Field::A109); ++i) {
-        const auto id = static_cast<Field>(i);
-        if (id == Field::A104 || id == Field::A105 || id == Field::A109)
-            window.setText(id, QString());
-        else
-            transfer(id, mode);
-    }
-    copyStayFieldsToDutyScreen();
+    showRunningTimesAndPrices(mode);
     emptyOrShow(Field::A120, mode, showHeads);
     emptyOrShow(Field::A121, mode, showHeads);
     emptyOrShow(Field::A123, mode, showHeads);

@@ -77,6 +77,8 @@ private:
     void transferAll(std::initializer_list<Field> ids, TransferMode mode);
     void transferRange(Field first, Field last, TransferMode mode);
     void copyStayFieldsToDutyScreen();
+    // A101 ... A109 for a new analysis or restored step 2, and their duty screen copies.
+    void showRunningTimesAndPrices(TransferMode mode);
     void emptyOrShow(Field id, TransferMode mode, bool show);
     // The range check of one field; returns false for an empty field that stays empty.
     bool checkRange(Field id, bool emptyReadsZero, bool setsModified);

@@ -1,6 +1,7 @@
 #include "calc/ComparisonPoints.h"
 
 #include "calc/MotorLosses.h"
+#include "curves/LimitTests.h"
 
 namespace wattmere {
 
@@ -54,7 +55,8 @@ LimitedPoint damperPoint(const EnergyInputs& inputs, const PassConstants& consta
         guard.finite(shaftPower + fixedSpeedMotorLoss(shaftPower, inputs.MotorPower,
                                                       constants.MotorFullLoadLoss, guard));
     // Left of the curve's start point the fan or pump cannot operate steadily.
-    point.BeyondLimit = constants.Limit.Enabled && flow < inputs.CurveStartFlow;
+    point.BeyondLimit = constants.Limit.Enabled &&
+                        throttlingBeyondLimit(percent, inputs.CurveStartFlow, inputs.DesignFlow);
     return point;
 }
 
@@ -78,7 +80,10 @@ LimitedPoint inletGuideVanePoint(const EnergyInputs& inputs, const PassConstants
     point.InputPower =
         guard.finite(shaftPower + fixedSpeedMotorLoss(shaftPower, inputs.MotorPower,
                                                       constants.MotorFullLoadLoss, guard));
-    point.BeyondLimit = constants.Limit.isAbove(headRatio * inputs.DesignHead, x);
+    point.BeyondLimit =
+        constants.Limit.Enabled &&
+        inletGuideVanesBeyondLimit(percent, inputs.CurveStartFlow, inputs.StaticHead,
+                                   inputs.DesignHead, constants.Limit.SurgeConstant);
     return point;
 }
 

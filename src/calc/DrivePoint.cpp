@@ -1,6 +1,7 @@
 #include "calc/DrivePoint.h"
 
 #include "calc/MotorLosses.h"
+#include "curves/LimitTests.h"
 
 namespace wattmere {
 
@@ -40,7 +41,10 @@ DrivePoint drivePoint(const EnergyInputs& inputs, const PassConstants& constants
     point.DriveLoss = driveLoss(point.MotorInputPower, inputs.MotorPower,
                                 constants.MotorFullLoadLoss, inputs.DriveEfficiency, guard);
     point.InputPower = guard.finite(point.DriveLoss + point.MotorInputPower);
-    point.BeyondLimit = constants.Limit.isAbove(headRatio * inputs.DesignHead, x);
+    point.BeyondLimit =
+        constants.Limit.Enabled &&
+        driveBeyondLimit(percent, inputs.CurveStartFlow, inputs.StaticHead, inputs.DesignHead,
+                         inputs.RemovedPressureDrop, constants.Limit.SurgeConstant);
     return point;
 }
 
