@@ -118,4 +118,8 @@ void saveSetupOverviewChoice(SettingsStore& store, Options& options, bool showOv
     options.L9 = showOverview;
 }
 
+void ApplyLanguageSetting(const Options& options, StringTable& commonTable) {
+    commonTable.setLanguage(options.language);
+}
+
 } // namespace wattmere

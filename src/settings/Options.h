@@ -4,6 +4,7 @@
 
 #include "core/Language.h"
 #include "params/SeparatorPair.h"
+#include "settings/StringTable.h"
 #include "units/UnitSettings.h"
 
 #include <QLocale>
@@ -40,6 +41,11 @@ struct Options {
 
 // The base name of the report template and help file: "ZEPLAG" for German, else "ZEPLAE".
 QString reportBaseNameFor(Language language);
+
+// After the options are loaded or saved: the common string table (file reader, e-mail, print
+// and export messages) speaks the options' language. The report and help base name follow
+// from the language itself (reportBaseName).
+void ApplyLanguageSetting(const Options& options, StringTable& commonTable);
 
 // What the properties dialog shows when "&Save and Exit" is pressed. A choice group holds the
 // index of its checked choice (choice n has index n - 1), or -1 when none is checked.

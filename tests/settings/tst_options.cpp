@@ -303,6 +303,13 @@ void TestOptions::languageAndBaseName() {
     QCOMPARE(options.language, language);
     QCOMPARE(options.reportBaseName(), baseName);
     QCOMPARE(reportBaseNameFor(language), baseName);
+
+    // The file reader's messages follow the loaded language.
+    StringTable common(commonTexts());
+    ApplyLanguageSetting(options, common);
+    QCOMPARE(common.language(), language);
+    QCOMPARE(common.lookUpText(QStringLiteral("IDS_4")) == QStringLiteral("Continue?"),
+             language == Language::English);
 }
 
 void TestOptions::textsAndLogo() {
