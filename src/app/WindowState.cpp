@@ -52,6 +52,7 @@ WindowState::WindowState(QObject* parent) : QObject(parent) {
     for (Label id : {Label::ERROR_LABEL, Label::ERROR_LABEL2, Label::ERROR_LABEL3,
                      Label::ERROR_LABEL4, Label::ERROR_LABEL5, Label::NOTE1, Label::NOTE2})
         m_labels[indexOf(id)].visible = false;
+    m_choices[indexOf(Choice::S1)].checked = true;
     m_choices[indexOf(Choice::HORIZ)].checked = true;
     m_choices[indexOf(Choice::LOCKA149)].checked = true;
     m_choices[indexOf(Choice::SELECTION_MTR_02)].checked = true;
