@@ -758,6 +758,11 @@
         <translation>Volumenstrom (%)</translation>
     </message>
     <message>
+        <source>Time (%)</source>
+        <comment>Time_Word</comment>
+        <translation>Zeit (%)</translation>
+    </message>
+    <message>
         <source>Savings</source>
         <comment>Savings_Word</comment>
         <translation>Einsparungen</translation>

@@ -5,6 +5,8 @@
 #include "app/AnalysisModel.h"
 #include "app/CalculationState.h"
 
+#include <optional>
+
 namespace wattmere {
 
 class CostStep {
@@ -20,6 +22,12 @@ public:
     void setPaybackYears(int comboIndex);
 
 private:
+    // The currency text, a blank and the amount as a grouped whole number.
+    QString money(double amount) const;
+    // AnnualEnergyCost of the system of the checked comparison button, if one is checked.
+    std::optional<double> selectedCompareEnergyCost() const;
+    QString paybackText(const Savings& savings) const;
+
     AnalysisModel& m_model;
     CalculationState& m_state;
 };

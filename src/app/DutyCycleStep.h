@@ -15,6 +15,10 @@ public:
     void compute();
 
 private:
+    // The three duty bar charts: one bar per band, the duty screen's bars red and hatched
+    // while the shares do not add up to 100.
+    void showDutyCharts(bool complete);
+
     AnalysisModel& m_model;
     CalculationState& m_state;
 };

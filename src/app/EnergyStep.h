@@ -5,6 +5,7 @@
 
 #include "app/AnalysisModel.h"
 #include "app/CalculationState.h"
+#include "calc/EnergyInputs.h"
 
 namespace wattmere {
 
@@ -23,8 +24,28 @@ public:
     void showSelectedComparison();
 
 private:
+    EnergyInputs readInputs() const;
+    void reportInvalidSystemData();
+    void reportArithmeticFailure();
+    // The drive's limit marks, labels and charts from the published results.
+    void showDriveResults();
+    void showBandedComparison(Choice system);
+    void showTwoSpeedComparison();
+    void showComparisonTotals(const SystemResult& result);
+    void clearComparisonMarks();
+    // Empties both comparison series and titles them with the system's name.
+    void titleComparisonSeries();
+    void setErrorLabelsVisible(bool visible);
+    void setSurgeSeriesActive(bool active);
+    // "*" beside the rows of the nominal flows 100 % ... 10 % that lie beyond the limit line.
+    void markLimits(Label top, const SystemResult& result);
+    QString grouped(double value) const;
+
     AnalysisModel& m_model;
     CalculationState& m_state;
+    // The two-speed solver state in force, also after a run that published nothing: the next
+    // run starts from it while the published results keep the state they were computed with.
+    LowSpeedSolution m_lowSpeed;
 };
 
 } // namespace wattmere

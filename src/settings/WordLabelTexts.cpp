@@ -19,6 +19,7 @@ constexpr SourceText texts[] = {
     QT_TRANSLATE_NOOP3("WordLabels", "Fan Curve Data", "FanCurveData_Word"),
     QT_TRANSLATE_NOOP3("WordLabels", "Pump Curve Data", "PumpCurveData_Word"),
     QT_TRANSLATE_NOOP3("WordLabels", "Flow (%)", "Flow_Word"),
+    QT_TRANSLATE_NOOP3("WordLabels", "Time (%)", "Time_Word"),
     QT_TRANSLATE_NOOP3("WordLabels", "Savings", "Savings_Word"),
     QT_TRANSLATE_NOOP3("WordLabels", "Outlet Dampers", "Outlet_Damper_Word"),
     QT_TRANSLATE_NOOP3("WordLabels", "Throttling Valve", "Throtteling_Valve_Word"),

@@ -189,6 +189,7 @@ const ExpectedText expectedTexts[] = {
     {Table::Labels, "FanCurveData_Word", "Fan Curve Data"},
     {Table::Labels, "PumpCurveData_Word", "Pump Curve Data"},
     {Table::Labels, "Flow_Word", "Flow (%)"},
+    {Table::Labels, "Time_Word", "Time (%)"},
     {Table::Labels, "Savings_Word", "Savings"},
     {Table::Labels, "Outlet_Damper_Word", "Outlet Dampers"},
     {Table::Labels, "Throtteling_Valve_Word", "Throttling Valve"},
@@ -344,7 +345,7 @@ void TestStringTables::tableHoldsExactlyTheListedKeys_data() {
     QTest::addColumn<int>("count");
     QTest::newRow("window") << Table::Window << 75;
     QTest::newRow("common") << Table::Common << 50;
-    QTest::newRow("labels") << Table::Labels << 32;
+    QTest::newRow("labels") << Table::Labels << 33;
     QTest::newRow("boxes") << Table::Boxes << 15;
 }
 
@@ -387,6 +388,8 @@ void TestStringTables::chosenGermanTexts_data() {
                                           << "N";
     QTest::newRow("design limits") << Table::Labels << "System_Design_Limits"
                                    << " * = Auslegungsgrenzen des Systems";
+    QTest::newRow("time axis") << Table::Labels << "Time_Word"
+                               << "Zeit (%)";
     QTest::newRow("confirm title")
         << Table::Boxes << MessageBoxKey::confirmTitle << QString::fromUtf8("Bestätigen");
     QTest::newRow("yes button") << Table::Boxes << MessageBoxKey::yesButton << "&Ja";
