@@ -29,6 +29,26 @@ public:
     void redrawCurves();
 
 private:
+    // The message key of the running application: the fan's or the pump's.
+    const char* byApplication(const char* fanKey, const char* pumpKey) const;
+    void setCalcError();
+    // Reads the design head, static head and removed pressure drop into the curve state.
+    void readHeads();
+    // The default curve data's head, efficiency and flow blocks of the design point completion;
+    // each returns false when a value had no finite number to write.
+    bool writeFinite(Field id, double value, int decimals);
+    bool writeHeadBlock(double displayHead);
+    bool writeEfficiencyBlock();
+    bool writeFlowBlock(double designFlow);
+    // The halves of the redraw; each returns false when it failed.
+    bool drawEquipmentCurve();
+    bool drawControlCurve();
+    void styleCurveSeries();
+    void fillSurgeSeries();
+    // A series emptied, or a point added, in the user's units as given.
+    void clearSeries(Series id);
+    void addPoint(Series id, double x, double y);
+
     AnalysisModel& m_model;
     CalculationState& m_state;
 };
