@@ -74,7 +74,8 @@ struct WorkflowSession {
         type(Field::A122, QStringLiteral("50"));
     }
 
-    // A pump of 100 ft.wg design head, 20 ft.wg static head, 50 HP at 80 % (1,584.00 GPM).
+    // A pump of 100 ft.wg design head, 20 ft.wg static head, 50 HP at 80 % (1,584.00 GPM when
+    // the head is entered in ft.wg).
     void typePumpSystemData() {
         type(Field::A104, QStringLiteral("0.10"));
         type(Field::A105, QStringLiteral("60"));
