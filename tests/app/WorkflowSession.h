@@ -16,14 +16,19 @@ struct RecordingFiles : FileCommands {
     QList<bool> saveResults;
     int saves = 0;
     int forgets = 0;
-    // What the analysis looked like when it was saved: its application.
+    // What the analysis looked like when it was saved: its application and the value the
+    // motor power's slot held.
     QList<Application> savedApplications;
-    const AnalysisModel* model = nullptr;
+    QList<float> savedMotorPowers;
+    AnalysisModel* model = nullptr;
 
     bool SaveFileClick() override {
         ++saves;
-        if (model != nullptr)
+        if (model != nullptr) {
             savedApplications << model->application();
+            if (model->application() != Application::None)
+                savedMotorPowers << model->slotOf(Field::A105).currentValue;
+        }
         return saveResults.isEmpty() ? true : saveResults.takeFirst();
     }
     void forgetCurrentFile() override { ++forgets; }

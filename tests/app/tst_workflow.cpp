@@ -61,6 +61,7 @@ private slots:
     void newAnalysisClosesARunningAnalysis();
     void closingAsksToSaveAModifiedCompleteAnalysis_data();
     void closingAsksToSaveAModifiedCompleteAnalysis();
+    void savingFromTheReportPageStoresTheFieldsFirst();
     void programSetupPutsTheSavedOptionsInForce();
     void typingIntoProjectTextsSetsTheModifiedFlag_data();
     void typingIntoProjectTextsSetsTheModifiedFlag();
@@ -462,6 +463,17 @@ void TestWorkflow::closingAsksToSaveAModifiedCompleteAnalysis() {
         s.startPump();
         QVERIFY(s.messages().isEmpty());
     }
+}
+
+void TestWorkflow::savingFromTheReportPageStoresTheFieldsFirst() {
+    WorkflowSession s;
+    s.startFan();
+    makeCompleteAndModified(s);
+    s.type(Field::A105, QStringLiteral("75"));
+    QVERIFY(s.workflow.SaveAllClick());
+    QCOMPARE(s.files.savedMotorPowers, QList<float>{75.0f});
+    s.files.saveResults = {false};
+    QVERIFY(!s.workflow.SaveAllClick());
 }
 
 void TestWorkflow::programSetupPutsTheSavedOptionsInForce() {

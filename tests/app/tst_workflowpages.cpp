@@ -31,6 +31,8 @@ private slots:
     void theEnergyPagesNeedCompleteSystemData_data();
     void theEnergyPagesNeedCompleteSystemData();
     void theFirstPagesAcceptIncompleteSystemData();
+    void completenessFollowsTheApplication_data();
+    void completenessFollowsTheApplication();
     void invalidSystemDataSendTheUserToStep2_data();
     void invalidSystemDataSendTheUserToStep2();
     void theTwoSpeedSharesMustTotal100_data();
@@ -98,6 +100,33 @@ void TestWorkflowPages::theFirstPagesAcceptIncompleteSystemData() {
         QCOMPARE(s.page(), page);
     }
     QVERIFY(s.messages().isEmpty());
+}
+
+void TestWorkflowPages::completenessFollowsTheApplication_data() {
+    QTest::addColumn<bool>("pump");
+    QTest::addColumn<bool>("complete");
+    QTest::newRow("fan without design head") << false << true;
+    QTest::newRow("pump without design head") << true << false;
+}
+
+void TestWorkflowPages::completenessFollowsTheApplication() {
+    QFETCH(bool, pump);
+    QFETCH(bool, complete);
+    WorkflowSession s;
+    pump ? s.startPump() : s.startFan();
+    // Without a design head no pressure drop can be removed.
+    s.type(Field::A121, QStringLiteral("0"));
+    s.type(Field::A123, QStringLiteral("0"));
+    s.type(Field::A105, QStringLiteral("60"));
+    s.type(Field::A125, QStringLiteral("60"));
+    s.type(Field::A122, QStringLiteral("50"));
+    s.type(Field::A175, QStringLiteral("68391.5"));
+    s.type(Field::A120, QString());
+    QCOMPARE(s.text(Field::A120), QString());
+    s.prompter.clear();
+    s.workflow.DutyScreenClick();
+    QCOMPARE(s.messages(), complete ? QStringList{} : QStringList{"IDS_20"});
+    QCOMPARE(s.visible(Panel::DutyCyclePanel), complete);
 }
 
 void TestWorkflowPages::invalidSystemDataSendTheUserToStep2_data() {
