@@ -9,6 +9,7 @@ Analysis::Analysis(Prompter& prompter)
 void Analysis::create() {
     m_model.defineParameterTable(false);
     m_binding.set_fieldsA(TransferMode::ShowDefaults);
+    m_binding.SystemDataSelectionChange();
     m_model.window().editFlags().created = true;
 }
 

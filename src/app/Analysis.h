@@ -28,8 +28,8 @@ public:
     EnergyStep& energy() { return m_energy; }
     CostStep& costs() { return m_costs; }
 
-    // The window's creation: the start-up parameter table bound to the fields, the defaults
-    // shown.
+    // The window's creation and first showing: the start-up parameter table bound to the
+    // fields, the defaults shown, the known-value selection applied.
     void create();
 
     // The part of a new fan or pump analysis that sets up the model: the parameter table for

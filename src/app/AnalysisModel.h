@@ -77,6 +77,9 @@ public:
     void writeNumber(Field id, double value, int decimals);
     void writeBase(Field id, Quantity quantity, double baseValue, int decimals);
     double toDisplay(Quantity quantity, double baseValue) const;
+    DisplayScale displayScale(Quantity quantity) const {
+        return wattmere::displayScale(quantity, m_application, m_units);
+    }
     double toBaseUnits(Quantity quantity, double displayValue) const;
 
     // The slot record a numeric field is bound to. An unbound field is a fault of the program

@@ -381,12 +381,14 @@ bool CurveStep::drawEquipmentCurve() {
     // quadratic after the shape switch changed without a new fit would draw a wrong curve.
     if (!table.build(curve.DesignHead, curve.DesignFlow, curve.Coefficients, curve.Horizontal))
         return false;
+    const DisplayScale toHead = m_model.displayScale(Quantity::Pressure);
+    const DisplayScale toFlow = m_model.displayScale(Quantity::Flow);
     for (int i = 0; i < CurveTable::rowCount; ++i) {
         const CurvePoint& row = table.row(i);
         if (!(curve.CurveStartFlow <= row.flow && row.flow <= curve.CurveEndFlow))
             continue;
-        const double head = m_model.toDisplay(Quantity::Pressure, row.head);
-        const double flow = m_model.toDisplay(Quantity::Flow, row.flow);
+        const double head = toHead(row.head);
+        const double flow = toFlow(row.flow);
         addPoint(Series::PointSeries2, i, head);
         addPoint(Series::PointSeries4, i, head);
         addPoint(Series::PointSeries2A, flow, head);
@@ -410,10 +412,12 @@ bool CurveStep::drawEquipmentCurve() {
 
 void CurveStep::fillSurgeSeries() {
     const SurgeLine& surge = m_state.Curve.Surge;
+    const DisplayScale toHead = m_model.displayScale(Quantity::Pressure);
+    const DisplayScale toFlow = m_model.displayScale(Quantity::Flow);
     for (int k = 1; k < surge.pointCount(); ++k) {
         const SurgePoint& point = surge.point(k);
-        const double head = m_model.toDisplay(Quantity::Pressure, point.head);
-        const double flow = m_model.toDisplay(Quantity::Flow, point.flow);
+        const double head = toHead(point.head);
+        const double flow = toFlow(point.flow);
         addPoint(Series::SurgeSeries1, flow, head);
         addPoint(Series::SurgeSeries2, flow, head);
         addPoint(Series::SurgeSeries3, 100.0 * point.flowRatio, head);
@@ -428,10 +432,12 @@ bool CurveStep::drawControlCurve() {
         clearSeries(id);
     if (!curve.Control.build(curve.DesignHead, curve.StaticHead, curve.DesignFlow))
         return false;
+    const DisplayScale toHead = m_model.displayScale(Quantity::Pressure);
+    const DisplayScale toFlow = m_model.displayScale(Quantity::Flow);
     for (int i = 0; i < ControlCurve::pointCount; ++i) {
         const CurvePoint& point = curve.Control.point(i);
-        const double head = m_model.toDisplay(Quantity::Pressure, point.head);
-        const double flow = m_model.toDisplay(Quantity::Flow, point.flow);
+        const double head = toHead(point.head);
+        const double flow = toFlow(point.flow);
         addPoint(Series::PointSeries1, i, head);
         addPoint(Series::PointSeries3, i, head);
         addPoint(Series::PointSeries1A, flow, head);

@@ -48,10 +48,46 @@ WindowState::WindowState(QObject* parent) : QObject(parent) {
     };
     for (const auto& [id, caption] : labelCaptions)
         m_labels[indexOf(id)].caption = QString::fromUtf8(caption);
+    struct SeriesDesign {
+        Series id;
+        const char* title;
+        Rgb colour;
+        int penWidth;
+    };
+    const SeriesDesign seriesDesigns[] = {
+        {Series::PointSeries1, "Control ", colours::red, 2},
+        {Series::PointSeries2, "Fan ", colours::blue, 2},
+        {Series::SurgeSeries3, "Surge ", colours::black, 2},
+        {Series::PointSeries1A, "Control ", colours::red, 2},
+        {Series::PointSeries2A, "Fan", colours::blue, 2},
+        {Series::SurgeSeries1, "Surge", colours::black, 2},
+        {Series::PointSeries5, "Control ", colours::red, 2},
+        {Series::PointSeries5A, "Fan", colours::blue, 2},
+        {Series::SurgeSeries2, "Surge", colours::black, 2},
+        {Series::PointSeries3, "Control ", colours::red, 2},
+        {Series::PointSeries4, "Fan", colours::blue, 2},
+        {Series::SurgeSeries4, "Surge", colours::black, 2},
+        {Series::DutySeries1, "", colours::blue, 1},
+        {Series::DutySeries2, "", colours::blue, 1},
+        {Series::DutySeries3, "", colours::blue, 1},
+        {Series::PowerRequired_Compare, "", colours::red, 2},
+        {Series::PowerRequired_Drive, "Drive", colours::blue, 2},
+        {Series::PowerRequired_Anu_Compare, "", colours::red, 1},
+        {Series::PowerRequired_Anu_Drive, "Drive", colours::blue, 1},
+        {Series::PaybackChart, "Savings", colours::red, 1},
+        {Series::PayBackNull, "", colours::blue, 1},
+    };
+    for (const SeriesDesign& design : seriesDesigns) {
+        SeriesState& series = m_series[indexOf(design.id)];
+        series.title = QString::fromLatin1(design.title);
+        series.colour = design.colour;
+        series.penWidth = design.penWidth;
+    }
     // Hidden until something shows them: the two-speed error labels and the curve note.
     for (Label id : {Label::ERROR_LABEL, Label::ERROR_LABEL2, Label::ERROR_LABEL3,
                      Label::ERROR_LABEL4, Label::ERROR_LABEL5, Label::NOTE1, Label::NOTE2})
         m_labels[indexOf(id)].visible = false;
+    m_choices[indexOf(Choice::S1)].checked = true;
     m_choices[indexOf(Choice::HORIZ)].checked = true;
     m_choices[indexOf(Choice::LOCKA149)].checked = true;
     m_choices[indexOf(Choice::SELECTION_MTR_02)].checked = true;

@@ -8,7 +8,8 @@ namespace wattmere {
 
 bool CurveTable::build(double designHead, double designFlow, const CurveCoefficients& coefficients,
                        bool horizontal) {
-    std::array<CurvePoint, rowCount> rows;
+    const std::size_t spare = 1 - m_current;
+    std::array<CurvePoint, rowCount>& rows = m_buffers[spare];
     for (int i = 0; i < rowCount; ++i) {
         const double q = i / 100.0;
         const CurvePoint point{i, q * designFlow,
@@ -17,13 +18,13 @@ bool CurveTable::build(double designHead, double designFlow, const CurveCoeffici
             return false;
         rows[static_cast<std::size_t>(i)] = point;
     }
-    m_rows = rows;
+    m_current = spare;
     return true;
 }
 
 const CurvePoint& CurveTable::row(int percent) const {
     Q_ASSERT(percent >= 0 && percent < rowCount);
-    return m_rows[static_cast<std::size_t>(percent)];
+    return m_buffers[m_current][static_cast<std::size_t>(percent)];
 }
 
 bool ControlCurve::build(double designHead, double staticHead, double designFlow) {

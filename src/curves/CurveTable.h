@@ -31,7 +31,10 @@ public:
     double headAt(int percent) const { return row(percent).head; }
 
 private:
-    std::array<CurvePoint, rowCount> m_rows{};
+    // Built into the spare buffer and switched over on success, so a failed build leaves the
+    // table as it was without copying it.
+    std::array<std::array<CurvePoint, rowCount>, 2> m_buffers{};
+    std::size_t m_current = 0;
 };
 
 class ControlCurve {

@@ -65,23 +65,45 @@ SolverMatrix SolverMatrix::minor(int row, int column) const {
     return result;
 }
 
+namespace {
+
+// The determinant of the square part of the matrix made of the rows from firstRow on and the
+// given columns: the expansion along its first row, recursing on the minors by their column
+// lists instead of copies, so a fit builds no matrices while it expands.
+double expandedDeterminant(const SolverMatrix& matrix, int firstRow, const int* columns, int n) {
+    if (n == 1)
+        return matrix.at(firstRow, columns[0]);
+    if (n == 2)
+        return matrix.at(firstRow, columns[0]) * matrix.at(firstRow + 1, columns[1]) -
+               matrix.at(firstRow + 1, columns[0]) * matrix.at(firstRow, columns[1]);
+    std::array<int, SolverMatrix::maxDimension> minorColumns{};
+    double sum = 0.0;
+    double sign = 1.0;
+    for (int j = 0; j < n; ++j) {
+        int k = 0;
+        for (int c = 0; c < n; ++c) {
+            if (c != j)
+                minorColumns[static_cast<std::size_t>(k++)] = columns[c];
+        }
+        sum += sign * matrix.at(firstRow, columns[j]) *
+               expandedDeterminant(matrix, firstRow + 1, minorColumns.data(), n - 1);
+        sign = -sign;
+    }
+    return sum;
+}
+
+} // namespace
+
 double Determinant(const SolverMatrix& matrix) {
     if (!matrix.isSquare())
         return 0.0;
     const int n = matrix.rowCount();
     if (n == 0)
         return 1.0;
-    if (n == 1)
-        return matrix.at(0, 0);
-    if (n == 2)
-        return matrix.at(0, 0) * matrix.at(1, 1) - matrix.at(1, 0) * matrix.at(0, 1);
-    double sum = 0.0;
-    double sign = 1.0;
-    for (int j = 0; j < n; ++j) {
-        sum += sign * matrix.at(0, j) * Determinant(matrix.minor(0, j));
-        sign = -sign;
-    }
-    return sum;
+    std::array<int, SolverMatrix::maxDimension> columns{};
+    for (int c = 0; c < n; ++c)
+        columns[static_cast<std::size_t>(c)] = c;
+    return expandedDeterminant(matrix, 0, columns.data(), n);
 }
 
 std::optional<SolverVector> solveByCramer(const SolverMatrix& coefficients,

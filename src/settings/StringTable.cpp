@@ -4,7 +4,6 @@ namespace wattmere {
 
 StringTable::StringTable(const TextSet& texts, const TextCatalogue& catalogue)
     : m_texts(texts), m_catalogue(catalogue) {
-    m_index.reserve(static_cast<qsizetype>(texts.entries.size()));
     for (qsizetype i = 0; i < static_cast<qsizetype>(texts.entries.size()); ++i)
         m_index.insert(QString::fromLatin1(texts.entries[i].key), i);
 }

@@ -6,7 +6,7 @@
 #include "settings/SourceText.h"
 #include "settings/TextCatalogue.h"
 
-#include <QHash>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -39,7 +39,9 @@ public:
 private:
     TextSet m_texts;
     const TextCatalogue& m_catalogue;
-    QHash<QString, qsizetype> m_index;
+    // Ordered, not hashed: Qt's string hashing leaves the wide vector registers in a state that
+    // slows down the floating-point code of every recalculation that looks up a text.
+    QMap<QString, qsizetype> m_index;
     Language m_language = Language::English;
 };
 

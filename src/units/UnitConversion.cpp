@@ -36,8 +36,11 @@ double toBase(Quantity quantity, double displayValue, Application application,
 
 double fromBase(Quantity quantity, double baseValue, Application application,
                 const UnitSettings& units) {
-    const UnitDefinition& unit = activeUnit(quantity, application, units);
-    return static_cast<double>(static_cast<long double>(baseValue) * unit.factor);
+    return displayScale(quantity, application, units)(baseValue);
+}
+
+DisplayScale displayScale(Quantity quantity, Application application, const UnitSettings& units) {
+    return DisplayScale(activeUnit(quantity, application, units).factor);
 }
 
 QString activeCaption(Quantity quantity, Application application, const UnitSettings& units) {

@@ -29,6 +29,20 @@ double toBase(Quantity quantity, double displayValue, Application application,
 double fromBase(Quantity quantity, double baseValue, Application application,
                 const UnitSettings& units);
 
+// The conversion of one quantity from base units into the user's unit, looked up once for a
+// run of values (a chart series) and giving exactly what fromBase gives.
+class DisplayScale {
+public:
+    explicit DisplayScale(long double factor) : m_factor(factor) {}
+    double operator()(double baseValue) const {
+        return static_cast<double>(static_cast<long double>(baseValue) * m_factor);
+    }
+
+private:
+    long double m_factor;
+};
+DisplayScale displayScale(Quantity quantity, Application application, const UnitSettings& units);
+
 // The caption of the active unit as the unit labels show it ("in wg", "m3/min", "kW").
 QString activeCaption(Quantity quantity, Application application, const UnitSettings& units);
 

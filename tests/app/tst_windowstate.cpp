@@ -93,6 +93,7 @@ void TestWindowState::changesAreAnnouncedOnlyWhenSomethingChanges() {
 
 void TestWindowState::startsWithTheDesignChoices() {
     WindowState window;
+    QCOMPARE(window.checkedIn(ChoiceGroup::KnownValue), std::optional<Choice>(Choice::S1));
     QVERIFY(window.isChecked(Choice::HORIZ));
     QVERIFY(window.isChecked(Choice::LOCKA149));
     QVERIFY(window.isChecked(Choice::SELECTION_MTR_02));
