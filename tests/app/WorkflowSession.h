@@ -52,7 +52,6 @@ struct WorkflowSession {
         options.L9 = overview;
         files.model = &analysis.model();
         analysis.create();
-        window().setChecked(Choice::S1, true);
         workflow.applyOptions();
     }
 
