@@ -146,4 +146,11 @@ void Analysis::clickComparison(Choice system) {
     m_energy.showComparison(system);
 }
 
+void Analysis::switchLanguage(Language language) {
+    m_model.setLanguage(language);
+    if (m_model.application() != Application::None)
+        applyApplicationCaptions();
+    m_model.refreshUnitLabels();
+}
+
 } // namespace wattmere

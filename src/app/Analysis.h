@@ -60,6 +60,11 @@ private:
     CurveStep m_curves;
     EnergyStep m_energy;
     CostStep m_costs;
+
+public:
+    // The window's texts in another language: the string tables, the application's captions
+    // and the unit labels.
+    void switchLanguage(Language language);
 };
 
 } // namespace wattmere

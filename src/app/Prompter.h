@@ -2,8 +2,12 @@
 // Every dialog the analysis asks for goes through a Prompter: the GUI answers with message
 // boxes and file dialogs, tests and the command line with scripted answers.
 
+#include "settings/Options.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace wattmere {
 
@@ -21,6 +25,30 @@ struct PromptMessage {
     PromptButtons buttons = PromptButtons::Ok;
 };
 
+// The program setup overview shown before a new analysis: the settings in force, as the
+// properties dialog names them, and its tick box "Show this overview before start of a new
+// analysis.".
+struct SetupOverview {
+    QString currency;
+    QString power; // "HP", "kW", or "-" for any other power index
+    QString fanPressure;
+    QString fanFlow;
+    QString pumpPressure;
+    QString pumpFlow;
+    bool showBeforeNewAnalysis = true;
+};
+
+// The overview's buttons: "&Cancel" or closing the dialog, "Change setup", "&Continue".
+enum class SetupOverviewResult { Cancel = -1, ChangeSetup = 1, Continue = 2 };
+
+struct SetupOverviewAnswer {
+    SetupOverviewResult result = SetupOverviewResult::Cancel;
+    bool showBeforeNewAnalysis = true; // the tick box as the dialog closed
+};
+
+// The application selection dialog's three buttons.
+enum class ApplicationChoice { Close, Fan, Pump };
+
 class Prompter {
 public:
     virtual ~Prompter() = default;
@@ -36,6 +64,14 @@ public:
     virtual QString chooseFileToOpen(const QString& title, const QString& filter) = 0;
     virtual QString chooseFileToSave(const QString& title, const QString& filter,
                                      const QString& suggestedName) = 0;
+
+    // The program setup overview, modal.
+    virtual SetupOverviewAnswer showSetupOverview(const SetupOverview& overview) = 0;
+    // The application selection dialog ("Select from the following options:").
+    virtual ApplicationChoice chooseApplication() = 0;
+    // The properties dialog showing the options in force: what it shows when "&Save and Exit"
+    // is pressed, or nothing when it is cancelled.
+    virtual std::optional<OptionsDialogState> editProgramSetup(const Options& current) = 0;
 };
 
 // The answer a safe default gives to a message: OK for a plain message, Cancel where the

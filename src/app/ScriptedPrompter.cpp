@@ -27,6 +27,36 @@ QString ScriptedPrompter::chooseFileToSave(const QString& title, const QString& 
     return chooseFileToOpen(title, filter);
 }
 
+SetupOverviewAnswer ScriptedPrompter::showSetupOverview(const SetupOverview& overview) {
+    m_overviews.append(overview);
+    if (!m_overviewAnswers.empty()) {
+        const SetupOverviewAnswer answer = m_overviewAnswers.front();
+        m_overviewAnswers.pop_front();
+        return answer;
+    }
+    return {m_policy == Policy::AnswerYes ? SetupOverviewResult::Continue
+                                          : SetupOverviewResult::Cancel,
+            overview.showBeforeNewAnalysis};
+}
+
+ApplicationChoice ScriptedPrompter::chooseApplication() {
+    ++m_applicationSelections;
+    if (m_applicationChoices.empty())
+        return ApplicationChoice::Close;
+    const ApplicationChoice choice = m_applicationChoices.front();
+    m_applicationChoices.pop_front();
+    return choice;
+}
+
+std::optional<OptionsDialogState> ScriptedPrompter::editProgramSetup(const Options&) {
+    ++m_programSetupRequests;
+    if (m_programSetups.empty())
+        return std::nullopt;
+    std::optional<OptionsDialogState> dialog = std::move(m_programSetups.front());
+    m_programSetups.pop_front();
+    return dialog;
+}
+
 QStringList ScriptedPrompter::messageIds() const {
     QStringList ids;
     for (const PromptMessage& message : m_messages)
@@ -37,8 +67,14 @@ QStringList ScriptedPrompter::messageIds() const {
 void ScriptedPrompter::clear() {
     m_answers.clear();
     m_files.clear();
+    m_overviewAnswers.clear();
+    m_applicationChoices.clear();
+    m_programSetups.clear();
     m_messages.clear();
+    m_overviews.clear();
     m_beeps = 0;
+    m_applicationSelections = 0;
+    m_programSetupRequests = 0;
 }
 
 } // namespace wattmere

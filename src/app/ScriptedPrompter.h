@@ -20,16 +20,31 @@ public:
 
     void queueAnswer(PromptAnswer answer) { m_answers.push_back(answer); }
     void queueFile(const QString& path) { m_files.push_back(path); }
+    void queueSetupOverview(SetupOverviewAnswer answer) { m_overviewAnswers.push_back(answer); }
+    void queueApplicationChoice(ApplicationChoice choice) {
+        m_applicationChoices.push_back(choice);
+    }
+    void queueProgramSetup(std::optional<OptionsDialogState> dialog) {
+        m_programSetups.push_back(std::move(dialog));
+    }
 
     PromptAnswer ask(const PromptMessage& message) override;
     void beep() override { ++m_beeps; }
     QString chooseFileToOpen(const QString& title, const QString& filter) override;
     QString chooseFileToSave(const QString& title, const QString& filter,
                              const QString& suggestedName) override;
+    // Unscripted, the overview is cancelled (the safe policy) or continued (answer Yes), with
+    // its tick box as shown; the selection dialog is closed and the properties dialog cancelled.
+    SetupOverviewAnswer showSetupOverview(const SetupOverview& overview) override;
+    ApplicationChoice chooseApplication() override;
+    std::optional<OptionsDialogState> editProgramSetup(const Options& current) override;
 
     const QList<PromptMessage>& messages() const { return m_messages; }
     QStringList messageIds() const;
     int beeps() const { return m_beeps; }
+    const QList<SetupOverview>& setupOverviews() const { return m_overviews; }
+    int applicationSelections() const { return m_applicationSelections; }
+    int programSetups() const { return m_programSetupRequests; }
     int pendingAnswers() const { return static_cast<int>(m_answers.size()); }
     void clear();
 
@@ -37,8 +52,14 @@ private:
     Policy m_policy;
     std::deque<PromptAnswer> m_answers;
     std::deque<QString> m_files;
+    std::deque<SetupOverviewAnswer> m_overviewAnswers;
+    std::deque<ApplicationChoice> m_applicationChoices;
+    std::deque<std::optional<OptionsDialogState>> m_programSetups;
     QList<PromptMessage> m_messages;
+    QList<SetupOverview> m_overviews;
     int m_beeps = 0;
+    int m_applicationSelections = 0;
+    int m_programSetupRequests = 0;
 };
 
 } // namespace wattmere
