@@ -1,0 +1,77 @@
+#pragma once
+// What the writer and the reader of analysis files ("KVX") share: the section titles, the
+// signature, the order of the customer and cost-description lines and the lengths the reader
+// keeps.
+
+#include "app/ModelTypes.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <optional>
+
+namespace wattmere {
+
+inline constexpr char analysisFileSignature[] = "ORVEK ENERGY FILE";
+inline constexpr char analysisFileVersion[] = "1.5";
+inline constexpr char analysisFileExtension[] = "KVX";
+
+// The one message of a file that cannot be opened, read or written.
+inline constexpr char fileErrorText[] = "FILE ERROR !";
+
+enum class FileSection {
+    FileInfo,
+    Application,
+    SystemDataSelection,
+    Curve,
+    Pressure,
+    Units, // the older layout's single unit section; read as Pressure
+    Flow,
+    Power,
+    Currency,
+    CurrencyC1,
+    FlowLock,
+    System,
+    ProjectName,
+    CustomerInfo,
+    CostInfo,
+    DataQefs,
+    Info,
+};
+
+// "[FILE INFO]", "[APPLICATION]", ...
+QString sectionTitle(FileSection section);
+// The section a line names: exact and case-sensitive, after the blanks around it are removed.
+std::optional<FileSection> sectionOfTitle(QStringView trimmedLine);
+
+// The customer block of "[CUSTOMER INFO]" and the shorter one of the "[INFO]" trailer, which
+// leaves out the second address line.
+inline constexpr std::array<Field, 10> customerFields{
+    Field::PREPFOR, Field::Titlefor,   Field::Companyfor, Field::AddressFor, Field::AddressFor2,
+    Field::ZipFor,  Field::CountryFor, Field::Telfor,     Field::Faxfor,     Field::EmailFor};
+inline constexpr std::array<Field, 9> trailerCustomerFields{
+    Field::PREPFOR,    Field::Titlefor, Field::Companyfor, Field::AddressFor, Field::ZipFor,
+    Field::CountryFor, Field::Telfor,   Field::Faxfor,     Field::EmailFor};
+
+// The names of the user-named cost rows: initial costs (comparison, drive), then annual costs
+// (comparison, drive).
+inline constexpr std::array<Field, 10> costDescriptionFields{
+    Field::OTHER1_INI_C, Field::OTHER2_INI_C, Field::OTHER1_INI_D, Field::OTHER2_INI_D,
+    Field::OTHER1_ANU_C, Field::OTHER2_ANU_C, Field::OTHER3_ANU_C, Field::OTHER1_ANU_D,
+    Field::OTHER2_ANU_D, Field::OTHER3_ANU_D};
+
+// What the reader keeps of the free-text sections. A cost description keeps the 25
+// characters its field accepts, so a saved description comes back whole.
+inline constexpr int maxCustomerLinesKept = 14;
+inline constexpr int maxCustomerLineLength = 60;
+inline constexpr int maxCostLinesKept = 10;
+inline constexpr int maxCostDescriptionLength = 25;
+inline constexpr int maxCurrencySymbolLength = 10;
+
+// The application codes of the "[APPLICATION]" line.
+inline constexpr int fanApplicationCode = 1;
+inline constexpr int pumpApplicationCode = 2;
+inline constexpr int coolingTowerApplicationCode = 3;
+
+} // namespace wattmere

@@ -1,0 +1,40 @@
+#pragma once
+// The messages of opening one analysis file. The file is read several times during one open;
+// each message about a given line of it is shown once, and a repeat gets the answer the user
+// gave the first time. Every message shown is kept for those who report them afterwards.
+
+#include "app/Prompter.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <utility>
+
+namespace wattmere {
+
+class ReaderMessages {
+public:
+    // Line 0 stands for messages about the file as a whole.
+    struct Entry {
+        int line = 0;
+        PromptMessage message;
+        PromptAnswer answer = PromptAnswer::Ok;
+    };
+
+    explicit ReaderMessages(Prompter& prompter) : m_prompter(prompter) {}
+
+    // Shows the message (after a beep when asked) unless the same text about the same line
+    // has been shown already.
+    PromptAnswer ask(int line, const PromptMessage& message, bool beepFirst = false);
+
+    const QList<Entry>& shown() const { return m_shown; }
+    Prompter& prompter() { return m_prompter; }
+
+private:
+    Prompter& m_prompter;
+    QList<Entry> m_shown;
+    QHash<std::pair<int, QString>, qsizetype> m_index;
+};
+
+} // namespace wattmere
