@@ -49,7 +49,7 @@ void AdvancedPanel::enterCurveField(Field id, const QString& text) {
 void AdvancedPanel::curveFieldExit(Field id) {
     if (!isCurveField(id))
         return;
-    checkRange(id);
+    m_analysis.binding().checkRange(id, false, true);
     applyCoupling(id);
     CurveStep& curves = m_analysis.curves();
     if (!curves.CheckCurveData(false))
@@ -57,24 +57,6 @@ void AdvancedPanel::curveFieldExit(Field id) {
     curves.FitCurve();
     m_analysis.RecalculateAll();
     curves.redrawCurves();
-}
-
-void AdvancedPanel::checkRange(Field id) {
-    AnalysisModel& model = m_analysis.model();
-    if (model.window().isEmpty(id))
-        return;
-    const ParameterRecord& slot = model.slotOf(id);
-    float value = model.single(id);
-    if (value != slot.currentValue)
-        model.window().setModified(true);
-    if (value > slot.maximum) {
-        model.beep();
-        value = slot.maximum;
-    } else if (value < slot.minimum) {
-        model.beep();
-        value = slot.minimum;
-    }
-    model.writeNumber(id, value, slot.decimals());
 }
 
 void AdvancedPanel::applyCoupling(Field id) {

@@ -45,8 +45,6 @@ public:
 private:
     // The range check of a curve field: an empty field stays empty (an empty curve point
     // means "no point"); otherwise the value is clamped to its slot with a beep and written
-    // with the slot's decimals.
-    void checkRange(Field id);
     // A145 -> A146 (0.8 x, one decimal) and A150 -> A151 (0.5 x, two decimals), when the text
     // differs from the one seen when the coupling last ran.
     void applyCoupling(Field id);

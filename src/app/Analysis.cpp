@@ -121,7 +121,7 @@ void Analysis::RecalculateAll() {
         m_model.designMemory().clearCouplingTexts();
         flags.defaultsPending = false;
         m_binding.setCurveDefaultsForSelection(TransferMode::ShowDefaults);
-        m_curves.CompleteDesignPoint();
+        CompleteDesignPoint();
         if (!m_curves.CheckCurveData(false))
             return;
         m_curves.FitCurve();
@@ -133,6 +133,14 @@ void Analysis::RecalculateAll() {
     m_energy.run();
     m_costs.computeCostTotals();
     m_curves.redrawCurves();
+}
+
+void Analysis::CompleteDesignPoint() {
+    m_curves.CompleteDesignPoint();
+    // The completed value is part of the design point the user gave, not a change of it: a
+    // later exit of any system data field must not bring default curve data back over the
+    // user's curve work.
+    m_binding.rememberDesignPoint();
 }
 
 void Analysis::enterField(Field id, const QString& text) {

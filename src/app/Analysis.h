@@ -43,7 +43,7 @@ public:
     // The recalculation driver.
     void RecalculateAll() override;
     void computeDutyCycle() override { m_dutyCycle.compute(); }
-    void CompleteDesignPoint() override { m_curves.CompleteDesignPoint(); }
+    void CompleteDesignPoint() override;
     void computeCostTotals() override { m_costs.computeCostTotals(); }
 
     // A user typing into a field and leaving it, and clicking a comparison system.

@@ -306,20 +306,35 @@ void FieldBinding::showTwoSpeedDutyTotal() {
                      tenths == 1000 ? colours::black : colours::red);
 }
 
+namespace {
+
+struct RememberedValue {
+    Field field;
+    double DesignMemory::*value;
+};
+constexpr RememberedValue rememberedDesignPoint[] = {{Field::A120, &DesignMemory::head},
+                                                     {Field::A122, &DesignMemory::shaftPower},
+                                                     {Field::A175, &DesignMemory::flow},
+                                                     {Field::A174, &DesignMemory::efficiency}};
+
+} // namespace
+
 void FieldBinding::DetectDesignChange() {
     DesignMemory& memory = m_model.designMemory();
-    const std::pair<Field, double*> values[] = {{Field::A120, &memory.head},
-                                                {Field::A122, &memory.shaftPower},
-                                                {Field::A175, &memory.flow},
-                                                {Field::A174, &memory.efficiency}};
-    for (const auto& [id, remembered] : values) {
-        const double value = m_model.number(id);
-        if (value != *remembered) {
-            *remembered = value;
+    for (const RememberedValue& remembered : rememberedDesignPoint) {
+        const double value = m_model.number(remembered.field);
+        if (value != memory.*remembered.value) {
+            memory.*remembered.value = value;
             m_model.window().editFlags().defaultsPending = true;
             memory.clearCouplingTexts();
         }
     }
+}
+
+void FieldBinding::rememberDesignPoint() {
+    DesignMemory& memory = m_model.designMemory();
+    for (const RememberedValue& remembered : rememberedDesignPoint)
+        memory.*remembered.value = m_model.number(remembered.field);
 }
 
 bool FieldBinding::DesignDataReady() const {

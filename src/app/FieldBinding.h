@@ -53,6 +53,10 @@ public:
     void A109Exit(Field id);
     void CheckRange2(Field id);
     void twoSpeedDutyExit(Field id);
+    // The range check of one field: clamps to the slot's limits with a beep, reformats with the
+    // slot's decimals and marks a changed value as modified. An empty field reads as 0 or, when
+    // emptyReadsZero is false, stays empty (returns false).
+    bool checkRange(Field id, bool emptyReadsZero, bool setsModified);
 
     // The sum of the two-speed time shares, in tenths of a percent, and whether it is 100 %.
     int twoSpeedDutyTenths() const;
@@ -60,6 +64,10 @@ public:
     void showTwoSpeedDutyTotal();
 
     void DetectDesignChange();
+    // Remembers the design point as the fields now show it, without asking for default curve
+    // data: after the design point has been completed or loaded, only a real change of it
+    // counts as a change.
+    void rememberDesignPoint();
     bool DesignDataReady() const;
     bool ValidateSystemData(bool showMessages);
     void SystemDataSelectionChange();
@@ -80,8 +88,6 @@ private:
     // A101 ... A109 for a new analysis or restored step 2, and their duty screen copies.
     void showRunningTimesAndPrices(TransferMode mode);
     void emptyOrShow(Field id, TransferMode mode, bool show);
-    // The range check of one field; returns false for an empty field that stays empty.
-    bool checkRange(Field id, bool emptyReadsZero, bool setsModified);
 
     AnalysisModel& m_model;
     RecalculationHooks& m_hooks;

@@ -67,6 +67,7 @@ private slots:
     void inletGuideVanesAtHalfFlow();
     void twoSpeedMotorWithoutLowSpeedFlow();
     void bandFlowAboveOneHundredReadsTheLastPoint();
+    void curveWorkSurvivesLaterSystemDataExits();
     void singularFitStopsTheEnergyCalculation();
     void removedPressureDropAboveTheHead_data();
     void removedPressureDropAboveTheHead();
@@ -209,6 +210,18 @@ void TestRecalculation::bandFlowAboveOneHundredReadsTheLastPoint() {
              session.numbers().FormatGrouped(drive.InputPower[100] * 0.746));
     QVERIFY(near(drive.BandEnergy[10],
                  session.results().Duty.BandHours[10] * drive.InputPower[100] * 0.746));
+}
+
+void TestRecalculation::curveWorkSurvivesLaterSystemDataExits() {
+    Session session; // the design flow was completed from head, shaft power and efficiency
+    session.analysis.window().editFlags().advancedModeOn = true;
+    session.analysis.window().setText(Field::A157, QStringLiteral("1.00")); // the user's curve
+    session.type(Field::A104, "0.2");
+    QCOMPARE(session.text(Field::A157), QStringLiteral("1.00"));
+    QVERIFY(std::abs(session.results().Curve.Points.h2 - 0.25) < 1e-12);
+    // A real change of the design point brings the default curve data back.
+    session.type(Field::A122, "40");
+    QCOMPARE(session.text(Field::A157), QStringLiteral("0.00"));
 }
 
 void TestRecalculation::singularFitStopsTheEnergyCalculation() {
