@@ -50,9 +50,11 @@ public:
     void enterField(Field id, const QString& text);
     void clickComparison(Choice system);
 
-private:
+    // The captions and chart titles of the running application (fan or pump): also set up
+    // when an opened file brings its application.
     void applyApplicationCaptions();
 
+private:
     AnalysisModel m_model;
     CalculationState m_state;
     FieldBinding m_binding;

@@ -27,6 +27,9 @@ public:
     // The curve charts' redraw: the fan or pump curve with the curve table and the surge
     // line, then the control curve; a failure sets CalcError.
     void redrawCurves();
+    // The design flow (base units) the efficiency-given mode keeps from one fit to the next:
+    // an opened analysis brings its own.
+    void keepDesignFlow(double designFlow) { m_state.Curve.DesignFlow = designFlow; }
 
 private:
     // The message key of the running application: the fan's or the pump's.

@@ -14,17 +14,23 @@ PromptAnswer ScriptedPrompter::ask(const PromptMessage& message) {
     return safeAnswer(message.buttons);
 }
 
-QString ScriptedPrompter::chooseFileToOpen(const QString&, const QString&) {
+QString ScriptedPrompter::chooseFileToOpen(const QString& title, const QString& filter) {
+    m_fileRequests.append({false, title, filter, {}});
+    return nextFile();
+}
+
+QString ScriptedPrompter::chooseFileToSave(const QString& title, const QString& filter,
+                                           const QString& suggestedName) {
+    m_fileRequests.append({true, title, filter, suggestedName});
+    return nextFile();
+}
+
+QString ScriptedPrompter::nextFile() {
     if (m_files.empty())
         return {};
     const QString path = m_files.front();
     m_files.pop_front();
     return path;
-}
-
-QString ScriptedPrompter::chooseFileToSave(const QString& title, const QString& filter,
-                                           const QString&) {
-    return chooseFileToOpen(title, filter);
 }
 
 SetupOverviewAnswer ScriptedPrompter::showSetupOverview(const SetupOverview& overview) {
@@ -50,9 +56,11 @@ ApplicationChoice ScriptedPrompter::chooseApplication() {
 
 std::optional<OptionsDialogState> ScriptedPrompter::editProgramSetup(const Options&) {
     ++m_programSetupRequests;
+    std::optional<OptionsDialogState> dialog;
     if (m_programSetups.empty())
-        return std::nullopt;
-    std::optional<OptionsDialogState> dialog = std::move(m_programSetups.front());
+        return dialog;
+    if (m_programSetups.front())
+        dialog.emplace(std::move(*m_programSetups.front()));
     m_programSetups.pop_front();
     return dialog;
 }
@@ -72,6 +80,7 @@ void ScriptedPrompter::clear() {
     m_programSetups.clear();
     m_messages.clear();
     m_overviews.clear();
+    m_fileRequests.clear();
     m_beeps = 0;
     m_applicationSelections = 0;
     m_programSetupRequests = 0;

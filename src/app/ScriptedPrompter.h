@@ -16,9 +16,18 @@ public:
     // question that offers it.
     enum class Policy { Safe, AnswerYes };
 
+    // One file dialog as it was asked for.
+    struct FileRequest {
+        bool save = false;
+        QString title;
+        QString filter;
+        QString suggestedName; // save dialogs only
+    };
+
     explicit ScriptedPrompter(Policy policy = Policy::Safe) : m_policy(policy) {}
 
     void queueAnswer(PromptAnswer answer) { m_answers.push_back(answer); }
+    // The answer of the next file dialog; an empty path cancels it.
     void queueFile(const QString& path) { m_files.push_back(path); }
     void queueSetupOverview(SetupOverviewAnswer answer) { m_overviewAnswers.push_back(answer); }
     void queueApplicationChoice(ApplicationChoice choice) {
@@ -42,6 +51,7 @@ public:
     const QList<PromptMessage>& messages() const { return m_messages; }
     QStringList messageIds() const;
     int beeps() const { return m_beeps; }
+    const QList<FileRequest>& fileRequests() const { return m_fileRequests; }
     const QList<SetupOverview>& setupOverviews() const { return m_overviews; }
     int applicationSelections() const { return m_applicationSelections; }
     int programSetups() const { return m_programSetupRequests; }
@@ -49,6 +59,8 @@ public:
     void clear();
 
 private:
+    QString nextFile();
+
     Policy m_policy;
     std::deque<PromptAnswer> m_answers;
     std::deque<QString> m_files;
@@ -57,6 +69,7 @@ private:
     std::deque<std::optional<OptionsDialogState>> m_programSetups;
     QList<PromptMessage> m_messages;
     QList<SetupOverview> m_overviews;
+    QList<FileRequest> m_fileRequests;
     int m_beeps = 0;
     int m_applicationSelections = 0;
     int m_programSetupRequests = 0;

@@ -10,10 +10,6 @@ namespace wattmere {
 
 namespace {
 
-QString programTitle() {
-    return QStringLiteral("Orvek Wattmere");
-}
-
 constexpr int lastPage = steppage::report;
 
 // The names of the user-named cost rows, consecutive fields.
@@ -32,6 +28,10 @@ void copyStayFields(WindowState& window, bool toDutyScreen) {
 }
 
 } // namespace
+
+QString programTitle() {
+    return QStringLiteral("Orvek Wattmere");
+}
 
 QString captionWithProject(const AnalysisModel& model, const QString& projectName) {
     if (model.application() == Application::None)

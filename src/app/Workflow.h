@@ -43,6 +43,9 @@ inline constexpr int annualEnergy = 1;
 inline constexpr int payback = 2;
 } // namespace graphpage
 
+// The window caption without an analysis: "Orvek Wattmere".
+QString programTitle();
+
 // "Orvek Wattmere", followed by " Fan Application > Project: " or " Pump Application >
 // Project: " and the project name; the title alone without an application.
 QString captionWithProject(const AnalysisModel& model, const QString& projectName);
@@ -64,6 +67,8 @@ public:
     Screen screen() const;
     bool projectBarVisible() const { return m_front == Screen::Start; }
     const QString& windowCaption() const { return m_caption; }
+    // The file commands set the caption after an open or a save.
+    void setCaption(const QString& caption);
     // The project name remembered when the analysis started (cleared on closing).
     const QString& projectName() const { return m_projectName; }
     // The introduction screen's tick box "Show introduction screen".
@@ -129,7 +134,6 @@ private:
     void showStartScreen();
     void showIntroduction();
     void setFront(Screen front);
-    void setCaption(const QString& caption);
     void writeIntroductionChoice();
     // A refused page change: the page is selected without another page change.
     void sendBackTo(int page);
