@@ -1,39 +1,85 @@
-// wattmere-cli: the headless front end for batch work.
+// wattmere-cli: the headless front end for batch work. Every analysis is worked by the same
+// model and workflow as the desktop program, through scripted answers to its dialogs.
+
+#include "cli/CliOptions.h"
+#include "cli/CliSession.h"
+#include "cli/JsonReport.h"
+#include "cli/TextReport.h"
 
 #include <QCoreApplication>
-#include <QStringList>
+#include <QFileInfo>
+#include <QJsonDocument>
 #include <QTextStream>
+
+using namespace wattmere;
 
 namespace {
 
-const char* const usageText = R"(Usage: wattmere-cli [--help | --version]
+enum ExitCode { Done = 0, Refused = 1, Usage = 2 };
 
-Orvek Wattmere, headless: energy savings of a variable-speed drive for an HVAC fan or pump.
-
-Options:
-  --help      show this text and exit
-  --version   show the program version and exit
-
-Example:
-  wattmere-cli --version
-)";
+// Works one analysis (a file, or a new one when file is empty) and prints or saves it.
+bool runOne(const CliOptions& options, const QString& file, QTextStream& out, QTextStream& err) {
+    if (!file.isEmpty() && !QFileInfo(file).isFile()) {
+        err << "wattmere-cli: " << file << ": no such file\n";
+        return false;
+    }
+    CliSession session(options, err);
+    const bool opened = file.isEmpty() ? session.startNew() : session.open(file);
+    if (!opened) {
+        err << "wattmere-cli: " << (file.isEmpty() ? QStringLiteral("the new analysis") : file)
+            << ": the analysis was refused\n";
+        return false;
+    }
+    session.applyEditsAndShowSavings();
+    if (options.command == CliCommand::Save) {
+        if (!session.saveAs(options.output)) {
+            err << "wattmere-cli: " << options.output << ": the analysis was not written\n";
+            return false;
+        }
+        return true;
+    }
+    if (options.format == CliFormat::Json) {
+        out << QJsonDocument(analysisToJson(session.analysis(), session.messages()))
+                   .toJson(QJsonDocument::Compact)
+            << '\n';
+    } else {
+        const QString title =
+            file.isEmpty() ? QStringLiteral("New analysis") : QFileInfo(file).fileName();
+        out << analysisToText(session.analysis(), title) << '\n';
+    }
+    out.flush();
+    return true;
+}
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("wattmere-cli"));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
 
-    if (arguments == QStringList{QStringLiteral("--version")}) {
-        out << "wattmere-cli " << WATTMERE_VERSION << "\n";
-        return 0;
+    const CliParseResult parsed = parseCliArguments(QCoreApplication::arguments().mid(1));
+    if (!parsed.error.isEmpty()) {
+        err << "wattmere-cli: " << parsed.error << "\n\n" << cliUsage();
+        return Usage;
     }
-    if (arguments.isEmpty() || arguments == QStringList{QStringLiteral("--help")}) {
-        out << usageText;
-        return 0;
+    const CliOptions& options = parsed.options;
+    switch (options.command) {
+    case CliCommand::Help:
+        out << cliUsage();
+        return Done;
+    case CliCommand::Version:
+        out << "wattmere-cli " << WATTMERE_VERSION << '\n';
+        return Done;
+    case CliCommand::Calc:
+    case CliCommand::Save:
+        break;
     }
-    err << "wattmere-cli: unknown arguments: " << arguments.join(u' ') << "\n" << usageText;
-    return 2;
+
+    bool allDone = true;
+    const QStringList files = options.files.isEmpty() ? QStringList{QString()} : options.files;
+    for (const QString& file : files)
+        allDone = runOne(options, file, out, err) && allDone;
+    return allDone ? Done : Refused;
 }
