@@ -114,6 +114,13 @@ void Workflow::enterField(Field id, const QString& text) {
     // The project field of the project bar is not part of the analysis until one starts.
     if (changed && id != Field::QNUM)
         window.setModified(true);
+    // Step 1's project name is the analysis' project name: the file stores the project bar's
+    // field, so the two stay equal and a name typed on step 1 is saved and shown in the caption.
+    if (id == Field::QNUM1 && m_analysis.model().application() != Application::None) {
+        window.setText(Field::QNUM, text);
+        m_projectName = text;
+        setCaption(text.isEmpty() ? programTitle() : captionWithProject(m_analysis.model(), text));
+    }
 }
 
 void Workflow::clickChoice(Choice id) {

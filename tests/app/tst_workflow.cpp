@@ -38,6 +38,7 @@ void makeCompleteAndModified(WorkflowSession& s) {
 class TestWorkflow : public QObject {
     Q_OBJECT
 private slots:
+    void theStepOneProjectNameIsTheAnalysisProjectName();
     void theWindowStartsOnTheStartScreen();
     void aNewAnalysisShowsItsDefaults_data();
     void aNewAnalysisShowsItsDefaults();
@@ -66,6 +67,16 @@ private slots:
     void typingIntoProjectTextsSetsTheModifiedFlag_data();
     void typingIntoProjectTextsSetsTheModifiedFlag();
 };
+
+void TestWorkflow::theStepOneProjectNameIsTheAnalysisProjectName() {
+    WorkflowSession session;
+    session.startFan();
+    session.type(Field::QNUM1, QStringLiteral("Plant 9"));
+    QCOMPARE(session.text(Field::QNUM), QStringLiteral("Plant 9"));
+    QCOMPARE(session.workflow.windowCaption(),
+             QStringLiteral("Orvek Wattmere Fan Application > Project: Plant 9"));
+    QVERIFY(session.window().flags().modified);
+}
 
 void TestWorkflow::theWindowStartsOnTheStartScreen() {
     WorkflowSession s;
