@@ -1,6 +1,8 @@
 #include "app/ModelTypes.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace wattmere {
 
@@ -8,13 +10,26 @@ namespace {
 
 #define WATTMERE_NAME(name) QStringLiteral(#name),
 
-template <typename Id, std::size_t N>
-std::optional<Id> lookUp(const std::array<QString, N>& names, QStringView name) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (names[i] == name)
-            return static_cast<Id>(i);
-    }
-    return std::nullopt;
+// The names in sorted order with their identifiers, so that binding a window full of fields
+// by name takes a binary search per name.
+template <std::size_t N>
+std::vector<std::pair<QString, int>> sortedIndex(const std::array<QString, N>& names) {
+    std::vector<std::pair<QString, int>> index;
+    index.reserve(N);
+    for (std::size_t i = 0; i < N; ++i)
+        index.emplace_back(names[i], static_cast<int>(i));
+    std::sort(index.begin(), index.end());
+    return index;
+}
+
+template <typename Id>
+std::optional<Id> lookUp(const std::vector<std::pair<QString, int>>& index, QStringView name) {
+    const auto it = std::lower_bound(
+        index.begin(), index.end(), name,
+        [](const std::pair<QString, int>& entry, QStringView key) { return entry.first < key; });
+    if (it == index.end() || it->first != name)
+        return std::nullopt;
+    return static_cast<Id>(it->second);
 }
 
 const std::array<QString, countOf<Field>()>& fieldNames() {
@@ -67,19 +82,24 @@ QString nameOf(Series id) {
 }
 
 std::optional<Field> fieldByName(QStringView name) {
-    return lookUp<Field>(fieldNames(), name);
+    static const std::vector<std::pair<QString, int>> index = sortedIndex(fieldNames());
+    return lookUp<Field>(index, name);
 }
 std::optional<Label> labelByName(QStringView name) {
-    return lookUp<Label>(labelNames(), name);
+    static const std::vector<std::pair<QString, int>> index = sortedIndex(labelNames());
+    return lookUp<Label>(index, name);
 }
 std::optional<Choice> choiceByName(QStringView name) {
-    return lookUp<Choice>(choiceNames(), name);
+    static const std::vector<std::pair<QString, int>> index = sortedIndex(choiceNames());
+    return lookUp<Choice>(index, name);
 }
 std::optional<Panel> panelByName(QStringView name) {
-    return lookUp<Panel>(panelNames(), name);
+    static const std::vector<std::pair<QString, int>> index = sortedIndex(panelNames());
+    return lookUp<Panel>(index, name);
 }
 std::optional<Series> seriesByName(QStringView name) {
-    return lookUp<Series>(seriesNames(), name);
+    static const std::vector<std::pair<QString, int>> index = sortedIndex(seriesNames());
+    return lookUp<Series>(index, name);
 }
 
 std::optional<Field> numericFieldOfOrder(int order) {

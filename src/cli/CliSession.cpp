@@ -19,9 +19,8 @@ Options batchOptions(const CliOptions& options) {
 
 } // namespace
 
-CliSession::CliSession(const CliOptions& options, QTextStream& errors)
-    : m_options(options), m_store(m_settingsFolder.filePath(QStringLiteral("settings.ini"))),
-      m_programOptions(batchOptions(options)),
+CliSession::CliSession(const CliOptions& options, const QString& settingsFile, QTextStream& errors)
+    : m_options(options), m_store(settingsFile), m_programOptions(batchOptions(options)),
       m_prompter(options.answerYes ? ScriptedPrompter::Policy::AnswerYes
                                    : ScriptedPrompter::Policy::Safe,
                  errors),
@@ -32,7 +31,8 @@ CliSession::CliSession(const CliOptions& options, QTextStream& errors)
 }
 
 bool CliSession::open(const QString& file) {
-    return m_files.openFile(file);
+    // Opened as a Reopen entry is: a batch run has no recent-file list to keep.
+    return m_files.OpenRecentFile(file);
 }
 
 bool CliSession::startNew() {

@@ -12,13 +12,12 @@
 #include "settings/SettingsStore.h"
 #include "settings/StringTable.h"
 
-#include <QTemporaryDir>
-
 namespace wattmere {
 
 class CliSession {
 public:
-    CliSession(const CliOptions& options, QTextStream& errors);
+    // The settings store is a throw-away file of the run (settingsFile), never the user's.
+    CliSession(const CliOptions& options, const QString& settingsFile, QTextStream& errors);
 
     // Opens the analysis file, or starts the new analysis of the options. False when the
     // analysis was refused (the reason is among the messages).
@@ -35,9 +34,6 @@ public:
 
 private:
     const CliOptions& m_options;
-    // The recent-file list and option writes of a batch run go to a folder that is removed
-    // afterwards: the user's own settings are never touched.
-    QTemporaryDir m_settingsFolder;
     SettingsStore m_store;
     Options m_programOptions;
     CliPrompter m_prompter;

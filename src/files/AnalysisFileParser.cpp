@@ -1,8 +1,12 @@
 #include "files/AnalysisFileParser.h"
 
+#include "params/ParameterRecord.h"
+
 #include "files/Windows1252.h"
 
 #include <QBuffer>
+
+#include <charconv>
 
 namespace wattmere {
 
@@ -49,8 +53,7 @@ constexpr qsizetype lastSemicolonIndex = 29; // and ends by character 30
 } // namespace
 
 QString ParameterLine::tag() const {
-    return QString(QLatin1Char(tagLetter)) + QLatin1Char(tagGroup) +
-           QStringLiteral("%1").arg(orderNumber, 2, 10, QLatin1Char('0'));
+    return tagText(tagLetter, tagGroup, orderNumber);
 }
 
 ParameterLineResult parseParameterLine(QStringView t) {
@@ -78,22 +81,26 @@ ParameterLineResult parseParameterLine(QStringView t) {
     if (!separated || line.lineNumber == 0)
         return result;
 
-    QString collected;
-    bool ended = false;
+    // The value runs from its fixed column to the semicolon; only digits, "-" and "." may
+    // stand in it, and it must read whole as a number.
+    qsizetype semicolon = -1;
     for (qsizetype i = valueIndex; i < t.size() && i <= lastSemicolonIndex; ++i) {
         const QChar ch = t[i];
         if (ch == u';') {
-            ended = !collected.isEmpty();
+            semicolon = i;
             break;
         }
         if (!isDigit(ch) && ch != u'-' && ch != u'.')
             return result;
-        collected += ch;
     }
-    if (!ended)
+    if (semicolon <= valueIndex)
         return result;
-    bool ok = false;
-    line.value = collected.toDouble(&ok);
+    char digits[lastSemicolonIndex + 1];
+    const qsizetype length = semicolon - valueIndex;
+    for (qsizetype i = 0; i < length; ++i)
+        digits[i] = static_cast<char>(t[valueIndex + i].unicode());
+    const auto [end, error] = std::from_chars(digits, digits + length, line.value);
+    const bool ok = error == std::errc() && end == digits + length;
     if (ok)
         result.kind = ParameterLineKind::Parameter;
     return result;

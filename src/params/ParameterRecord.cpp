@@ -14,9 +14,12 @@ int decimalsForStep(float step) {
     return 0;
 }
 
-QString ParameterRecord::tag() const {
-    return QString(QLatin1Char(tagLetter)) + QLatin1Char(tagGroup) +
-           QStringLiteral("%1").arg(orderNumber, 2, 10, QLatin1Char('0'));
+QString tagText(char letter, char group, int orderNumber) {
+    if (orderNumber < 0 || orderNumber > 99)
+        return QString(QLatin1Char(letter)) + QLatin1Char(group) + QString::number(orderNumber);
+    const char text[] = {letter, group, static_cast<char>('0' + orderNumber / 10),
+                         static_cast<char>('0' + orderNumber % 10)};
+    return QString::fromLatin1(text, 4);
 }
 
 } // namespace wattmere

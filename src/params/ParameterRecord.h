@@ -14,6 +14,10 @@ inline constexpr int maxParameterUnitLength = 10;
 // and 4 above 1000.
 int decimalsForStep(float step);
 
+// The tag of a slot as fields and files name it: letter, group digit and the order number as
+// two digits ("A104").
+QString tagText(char letter, char group, int orderNumber);
+
 struct ParameterRecord {
     quint16 slotNumber = 0;
     char tagLetter = 'A';
@@ -31,7 +35,7 @@ struct ParameterRecord {
     int decimals() const { return decimalsForStep(step); }
 
     // Letter, group digit and the order number as two digits: "A120".
-    QString tag() const;
+    QString tag() const { return tagText(tagLetter, tagGroup, orderNumber); }
 
     bool operator==(const ParameterRecord&) const = default;
 };

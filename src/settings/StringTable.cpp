@@ -1,12 +1,28 @@
 #include "settings/StringTable.h"
 
+#include <map>
+#include <string_view>
+
 namespace wattmere {
 
-StringTable::StringTable(const TextSet& texts, const TextCatalogue& catalogue)
-    : m_texts(texts), m_catalogue(catalogue) {
-    for (qsizetype i = 0; i < static_cast<qsizetype>(texts.entries.size()); ++i)
-        m_index.insert(QString::fromLatin1(texts.entries[i].key), i);
+namespace {
+
+// The key index of a text set, built once per context and shared by every table over it (the
+// map is implicitly shared): a batch run creates the tables of a window per analysis.
+QMap<QString, qsizetype> keyIndex(const TextSet& texts) {
+    static std::map<std::string_view, QMap<QString, qsizetype>> indices;
+    QMap<QString, qsizetype>& index = indices[texts.context];
+    if (index.isEmpty()) {
+        for (qsizetype i = 0; i < static_cast<qsizetype>(texts.entries.size()); ++i)
+            index.insert(QString::fromLatin1(texts.entries[i].key), i);
+    }
+    return index;
 }
+
+} // namespace
+
+StringTable::StringTable(const TextSet& texts, const TextCatalogue& catalogue)
+    : m_texts(texts), m_catalogue(catalogue), m_index(keyIndex(texts)) {}
 
 QString StringTable::lookUpText(const QString& key) const {
     return find(key, m_language).value_or(QString());
