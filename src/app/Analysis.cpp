@@ -18,10 +18,10 @@ void Analysis::setUpNewAnalysis(Application application) {
     window.setChecked(Choice::HORIZ, true);
     window.setModified(false);
     m_model.setApplication(application);
-    for (int i = indexOf(Field::PREPFOR); i <= indexOf(Field::EmailFor); ++i)
-        window.setText(static_cast<Field>(i), QString());
-    for (int i = indexOf(Field::OTHER1_INI_C); i <= indexOf(Field::OTHER3_ANU_D); ++i)
-        window.setText(static_cast<Field>(i), QString());
+    for (Field id : customerFields)
+        window.setText(id, QString());
+    for (Field id : costDescriptionFields)
+        window.setText(id, QString());
     m_model.defineParameterTable(true);
     m_binding.set_fieldsA(TransferMode::ShowDefaults);
     m_model.ResetDesignState();

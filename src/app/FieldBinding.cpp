@@ -10,12 +10,6 @@ bool inRange(Field id, Field first, Field last) {
     return indexOf(id) >= indexOf(first) && indexOf(id) <= indexOf(last);
 }
 
-// The cost description fields of the costs step.
-constexpr Field costDescriptions[] = {Field::OTHER1_INI_C, Field::OTHER2_INI_C, Field::OTHER1_INI_D,
-                                      Field::OTHER2_INI_D, Field::OTHER1_ANU_C, Field::OTHER2_ANU_C,
-                                      Field::OTHER3_ANU_C, Field::OTHER1_ANU_D, Field::OTHER2_ANU_D,
-                                      Field::OTHER3_ANU_D};
-
 } // namespace
 
 ExitCheck exitCheckOf(Field id) {
@@ -445,7 +439,7 @@ void FieldBinding::restoreCostDefaults() {
     if (m_model.ask("IDS_29", PromptKind::Confirmation, PromptButtons::YesCancel) !=
         PromptAnswer::Yes)
         return;
-    for (Field id : costDescriptions)
+    for (Field id : costDescriptionFields)
         m_model.window().setText(id, QString());
     set_fields3(TransferMode::ShowDefaults);
     m_hooks.computeCostTotals();

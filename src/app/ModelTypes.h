@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -46,6 +47,18 @@ std::optional<Label> labelByName(QStringView name);
 std::optional<Choice> choiceByName(QStringView name);
 std::optional<Panel> panelByName(QStringView name);
 std::optional<Series> seriesByName(QStringView name);
+
+// The customer fields of step 1, in the order of the analysis file.
+inline constexpr std::array<Field, 10> customerFields{
+    Field::PREPFOR, Field::Titlefor,   Field::Companyfor, Field::AddressFor, Field::AddressFor2,
+    Field::ZipFor,  Field::CountryFor, Field::Telfor,     Field::Faxfor,     Field::EmailFor};
+
+// The names of the user-named cost rows: initial costs (comparison, drive), then annual costs
+// (comparison, drive).
+inline constexpr std::array<Field, 10> costDescriptionFields{
+    Field::OTHER1_INI_C, Field::OTHER2_INI_C, Field::OTHER1_INI_D, Field::OTHER2_INI_D,
+    Field::OTHER1_ANU_C, Field::OTHER2_ANU_C, Field::OTHER3_ANU_C, Field::OTHER1_ANU_D,
+    Field::OTHER2_ANU_D, Field::OTHER3_ANU_D};
 
 // The numeric field bound to the parameter of order number 1..76 (A101..A176, none for 24).
 std::optional<Field> numericFieldOfOrder(int order);

@@ -45,21 +45,11 @@ QString sectionTitle(FileSection section);
 // The section a line names: exact and case-sensitive, after the blanks around it are removed.
 std::optional<FileSection> sectionOfTitle(QStringView trimmedLine);
 
-// The customer block of "[CUSTOMER INFO]" and the shorter one of the "[INFO]" trailer, which
-// leaves out the second address line.
-inline constexpr std::array<Field, 10> customerFields{
-    Field::PREPFOR, Field::Titlefor,   Field::Companyfor, Field::AddressFor, Field::AddressFor2,
-    Field::ZipFor,  Field::CountryFor, Field::Telfor,     Field::Faxfor,     Field::EmailFor};
+// The customer block of "[CUSTOMER INFO]" is customerFields; the shorter one of the "[INFO]"
+// trailer leaves out the second address line.
 inline constexpr std::array<Field, 9> trailerCustomerFields{
     Field::PREPFOR,    Field::Titlefor, Field::Companyfor, Field::AddressFor, Field::ZipFor,
     Field::CountryFor, Field::Telfor,   Field::Faxfor,     Field::EmailFor};
-
-// The names of the user-named cost rows: initial costs (comparison, drive), then annual costs
-// (comparison, drive).
-inline constexpr std::array<Field, 10> costDescriptionFields{
-    Field::OTHER1_INI_C, Field::OTHER2_INI_C, Field::OTHER1_INI_D, Field::OTHER2_INI_D,
-    Field::OTHER1_ANU_C, Field::OTHER2_ANU_C, Field::OTHER3_ANU_C, Field::OTHER1_ANU_D,
-    Field::OTHER2_ANU_D, Field::OTHER3_ANU_D};
 
 // What the reader keeps of the free-text sections. A cost description keeps the 25
 // characters its field accepts, so a saved description comes back whole.
