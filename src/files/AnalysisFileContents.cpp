@@ -12,17 +12,36 @@ Application AnalysisFileContents::application() const {
     return Application::None;
 }
 
+namespace {
+
+// A unit index is checked against the application named before it; a file that names another
+// application later must not keep an index its final application lacks (a fan pressure unit 5
+// would be written back and refused at the next open).
+bool fitsApplication(std::optional<int> index, std::optional<int> applicationCode, int fanMaximum,
+                     int pumpMaximum) {
+    if (!index)
+        return false;
+    if (applicationCode == fanApplicationCode)
+        return *index <= fanMaximum;
+    if (applicationCode == pumpApplicationCode)
+        return *index <= pumpMaximum;
+    return false;
+}
+
+} // namespace
+
 std::optional<QString> refusalOf(const AnalysisFileContents& c) {
     // The application and the two choices stored beside it form the application information.
     if (!c.applicationCode || !c.flowLock || !c.comparison)
         return QStringLiteral("IDS_9");
     if (!c.horizontal)
         return QStringLiteral("IDS_10");
-    if (!c.pressureIndex)
+    if (!fitsApplication(c.pressureIndex, c.applicationCode, maxFanPressureIndex,
+                         maxPumpPressureIndex))
         return QStringLiteral("IDS_11");
     if (c.olderLayout)
         return std::nullopt;
-    if (!c.flowIndex)
+    if (!fitsApplication(c.flowIndex, c.applicationCode, maxFanFlowIndex, maxPumpFlowIndex))
         return QStringLiteral("IDS_12");
     if (!c.powerIndex)
         return QStringLiteral("IDS_13");

@@ -36,7 +36,8 @@ struct AnalysisFileContents {
     // tag winning; not yet checked against any table.
     QMap<QString, double> parameterValues;
     int parameterLineCount = 0;
-    // Line numbers (counting every line from 1) of the malformed parameter lines.
+    // Line numbers (counting every line from 1) of the malformed parameter lines, the first
+    // maxMalformedLinesKept of them.
     QList<int> malformedLines;
     int lineCount = 0;
 
@@ -45,7 +46,7 @@ struct AnalysisFileContents {
 
 // The key of the common string table's message that refuses the file ("IDS_9" ... "IDS_14"),
 // or nothing when the file can be loaded. The older layout needs no flow, power or currency
-// section.
+// section. A pressure or flow unit index must be one the file's final application has.
 std::optional<QString> refusalOf(const AnalysisFileContents& contents);
 
 // The program's unit settings after the file has been probed: the file's units for its

@@ -46,4 +46,33 @@ std::optional<FileSection> sectionOfTitle(QStringView trimmedLine) {
     return std::nullopt;
 }
 
+QStringView trimBlanks(QStringView line) {
+    qsizetype first = 0;
+    qsizetype last = line.size();
+    while (first < last && line[first] == u' ')
+        ++first;
+    while (last > first && line[last - 1] == u' ')
+        --last;
+    return line.sliced(first, last - first);
+}
+
+namespace {
+
+// A text followed by any number of tabs that reads as a section title once they are gone.
+bool titleWithTabs(QStringView text) {
+    while (text.endsWith(u'\t'))
+        text.chop(1);
+    return sectionOfTitle(trimBlanks(text)).has_value();
+}
+
+} // namespace
+
+QString textLine(const QString& text) {
+    return titleWithTabs(text) ? text + u'\t' : text;
+}
+
+QStringView textOfLine(QStringView line) {
+    return line.endsWith(u'\t') && titleWithTabs(line) ? line.chopped(1) : line;
+}
+
 } // namespace wattmere

@@ -44,6 +44,14 @@ enum class FileSection {
 QString sectionTitle(FileSection section);
 // The section a line names: exact and case-sensitive, after the blanks around it are removed.
 std::optional<FileSection> sectionOfTitle(QStringView trimmedLine);
+// The line without the blanks around it; tabs stay.
+QStringView trimBlanks(QStringView line);
+
+// A text of the user's (a customer line, a cost description, the project name) as the line
+// that holds it. A text that reads as a section title (a company named "[FLOW]") would end its
+// section early, so it gets a tab after it; textOfLine takes that tab off again.
+QString textLine(const QString& text);
+QStringView textOfLine(QStringView line);
 
 // The customer block of "[CUSTOMER INFO]" is customerFields; the shorter one of the "[INFO]"
 // trailer leaves out the second address line.
@@ -58,6 +66,9 @@ inline constexpr int maxCustomerLineLength = 60;
 inline constexpr int maxCostLinesKept = 10;
 inline constexpr int maxCostDescriptionLength = 25;
 inline constexpr int maxCurrencySymbolLength = 10;
+// The line numbers of malformed parameter lines kept, so that a file of millions of them needs
+// no more memory than a damaged one.
+inline constexpr int maxMalformedLinesKept = 1000;
 
 // The application codes of the "[APPLICATION]" line.
 inline constexpr int fanApplicationCode = 1;

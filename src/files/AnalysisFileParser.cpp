@@ -7,21 +7,11 @@
 #include <QBuffer>
 
 #include <charconv>
+#include <limits>
 
 namespace wattmere {
 
 namespace {
-
-// Only the blank is removed around a line, not tabs.
-QStringView trimBlanks(QStringView line) {
-    qsizetype first = 0;
-    qsizetype last = line.size();
-    while (first < last && line[first] == u' ')
-        ++first;
-    while (last > first && line[last - 1] == u' ')
-        --last;
-    return line.sliced(first, last - first);
-}
 
 bool isDigit(QChar ch) {
     return ch >= u'0' && ch <= u'9';
@@ -108,7 +98,10 @@ ParameterLineResult parseParameterLine(QStringView t) {
 
 ParsedLine AnalysisFileParser::feedLine(QStringView line) {
     ParsedLine parsed;
-    parsed.lineCounter = ++m_contents.lineCount;
+    // A counter that stops at its top rather than overflowing on a file of billions of lines.
+    if (m_contents.lineCount < std::numeric_limits<int>::max())
+        ++m_contents.lineCount;
+    parsed.lineCounter = m_contents.lineCount;
     const QStringView trimmed = trimBlanks(line);
     if (const std::optional<FileSection> title = sectionOfTitle(trimmed)) {
         m_section = *title;
@@ -124,12 +117,13 @@ ParsedLine AnalysisFileParser::feedLine(QStringView line) {
     // The free-text sections keep their lines as written, blank lines included.
     if (m_section == FileSection::CustomerInfo) {
         if (m_contents.customerLines.size() < maxCustomerLinesKept)
-            m_contents.customerLines.append(line.left(maxCustomerLineLength).toString());
+            m_contents.customerLines.append(
+                textOfLine(line).left(maxCustomerLineLength).toString());
         return parsed;
     }
     if (m_section == FileSection::CostInfo) {
         if (m_contents.costLines.size() < maxCostLinesKept)
-            m_contents.costLines.append(line.left(maxCostDescriptionLength).toString());
+            m_contents.costLines.append(textOfLine(line).left(maxCostDescriptionLength).toString());
         return parsed;
     }
     if (trimmed.isEmpty())
@@ -197,7 +191,7 @@ void AnalysisFileParser::readValue(QStringView line) {
         readIndex(c.flowLock, 0, 1);
         break;
     case FileSection::ProjectName:
-        c.projectName = line.toString();
+        c.projectName = textOfLine(line).toString();
         break;
     case FileSection::FileInfo:
     case FileSection::Info:
@@ -212,7 +206,8 @@ void AnalysisFileParser::readParameter(const ParameterLineResult& result) {
     if (result.kind == ParameterLineKind::Parameter) {
         ++m_contents.parameterLineCount;
         m_contents.parameterValues.insert(result.line.tag(), result.line.value);
-    } else if (result.kind == ParameterLineKind::Malformed) {
+    } else if (result.kind == ParameterLineKind::Malformed &&
+               m_contents.malformedLines.size() < maxMalformedLinesKept) {
         m_contents.malformedLines.append(m_contents.lineCount);
     }
 }

@@ -72,9 +72,13 @@ bool AnalysisFileReader::readLines(QIODevice& device, ReadMode mode, ReaderMessa
     const LineReadStatus status = wattmere::readLines(device, [&](const QString& text) {
         const ParsedLine line = parser.feedLine(text);
         if (line.data && line.data->kind == ParameterLineKind::Malformed)
-            askLine(line.lineCounter, PromptKind::Confirmation,
-                    common("IDS_8") + QString::number(line.lineCounter) + QStringLiteral(" !"),
-                    messages, true);
+            askLine(
+                line.lineCounter, PromptKind::Confirmation,
+                [&] {
+                    return common("IDS_8") + QString::number(line.lineCounter) +
+                           QStringLiteral(" !");
+                },
+                messages, true);
         else if (line.data && line.data->kind == ParameterLineKind::Parameter &&
                  mode == ReadMode::Apply)
             applyParameter(line.lineCounter, line.data->line, messages);
@@ -95,11 +99,14 @@ bool AnalysisFileReader::readLines(QIODevice& device, ReadMode mode, ReaderMessa
     return status == LineReadStatus::Finished && !m_aborted;
 }
 
-void AnalysisFileReader::askLine(int lineCounter, PromptKind kind, const QString& text,
-                                 ReaderMessages& messages, bool beepFirst) {
+void AnalysisFileReader::askLine(int lineCounter, PromptKind kind,
+                                 const std::function<QString()>& text, ReaderMessages& messages,
+                                 bool beepFirst) {
+    if (!messages.mayAskAboutLine())
+        return;
     // Abort (offered as Cancel) ends the read after this line.
     const PromptAnswer answer =
-        messages.ask(lineCounter, {kind, {}, text, PromptButtons::YesCancel}, beepFirst);
+        messages.ask(lineCounter, {kind, {}, text(), PromptButtons::YesCancel}, beepFirst);
     if (answer == PromptAnswer::Cancel)
         m_aborted = true;
 }
@@ -107,9 +114,11 @@ void AnalysisFileReader::askLine(int lineCounter, PromptKind kind, const QString
 void AnalysisFileReader::applyParameter(int lineCounter, const ParameterLine& line,
                                         ReaderMessages& messages) {
     ParameterRegistry& registry = m_model.registry();
-    const QString goOn = common("IDS_4");
+    const auto withGoOn = [this](const char* key) {
+        return [this, key] { return common(key) + u'\n' + common("IDS_4"); };
+    };
     if (line.lineNumber > registry.count()) {
-        askLine(lineCounter, PromptKind::Confirmation, common("IDS_6") + u'\n' + goOn, messages);
+        askLine(lineCounter, PromptKind::Confirmation, withGoOn("IDS_6"), messages);
         return;
     }
     // The tag decides which slot a line belongs to, not its line number.
@@ -125,16 +134,20 @@ void AnalysisFileReader::applyParameter(int lineCounter, const ParameterLine& li
             record->currentValue = static_cast<float>(line.value);
             continue;
         }
-        askLine(lineCounter, PromptKind::Error,
-                record->name + common("IDS_1") + QStringLiteral("\n\n") + common("IDS_2") +
-                    numbers.FormatDecimals(record->minimum, 2) + u'\n' + common("IDS_3") +
-                    numbers.FormatDecimals(record->maximum, 2) + QStringLiteral("\n\n") + goOn,
-                messages);
+        askLine(
+            lineCounter, PromptKind::Error,
+            [&] {
+                return record->name + common("IDS_1") + QStringLiteral("\n\n") + common("IDS_2") +
+                       numbers.FormatDecimals(record->minimum, 2) + u'\n' + common("IDS_3") +
+                       numbers.FormatDecimals(record->maximum, 2) + QStringLiteral("\n\n") +
+                       common("IDS_4");
+            },
+            messages);
         if (m_aborted)
             return;
     }
     if (!matched)
-        askLine(lineCounter, PromptKind::Error, common("IDS_5") + u'\n' + goOn, messages);
+        askLine(lineCounter, PromptKind::Error, withGoOn("IDS_5"), messages);
 }
 
 void AnalysisFileReader::completeProbe() {

@@ -11,6 +11,7 @@
 #include <QIODevice>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace wattmere {
@@ -48,8 +49,9 @@ public:
 private:
     bool readLines(QIODevice& device, ReadMode mode, ReaderMessages& messages);
     void applyParameter(int lineCounter, const ParameterLine& line, ReaderMessages& messages);
-    void askLine(int lineCounter, PromptKind kind, const QString& text, ReaderMessages& messages,
-                 bool beepFirst = false);
+    // The question about a line, its text made only when it is asked.
+    void askLine(int lineCounter, PromptKind kind, const std::function<QString()>& text,
+                 ReaderMessages& messages, bool beepFirst = false);
     void completeProbe();
     void completeApply();
     QString common(const char* key) const;

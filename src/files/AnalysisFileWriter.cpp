@@ -19,10 +19,9 @@ public:
         // A line break inside a text would shift every later line of the layout.
         QString clean = text;
         clean.replace(u'\r', u' ').replace(u'\n', u' ');
-        m_text += clean;
-        m_text += QLatin1String("\r\n");
+        write(textLine(clean));
     }
-    void section(FileSection section) { line(sectionTitle(section)); }
+    void section(FileSection section) { write(sectionTitle(section)); }
     void value(FileSection section, const QString& text) {
         this->section(section);
         line();
@@ -32,6 +31,11 @@ public:
     const QString& text() const { return m_text; }
 
 private:
+    void write(const QString& line) {
+        m_text += line;
+        m_text += QLatin1String("\r\n");
+    }
+
     QString m_text;
 };
 

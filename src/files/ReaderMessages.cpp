@@ -11,6 +11,8 @@ PromptAnswer ReaderMessages::ask(int line, const PromptMessage& message, bool be
     const PromptAnswer answer = m_prompter.ask(message);
     m_index.insert(key, m_shown.size());
     m_shown.append({line, message, answer});
+    if (line > 0)
+        ++m_lineQuestions;
     return answer;
 }
 
