@@ -43,18 +43,6 @@ void writeSystem(JsonWriter& json, const char* name, const SystemResult& result)
     json.endObject();
 }
 
-QString applicationText(Application application) {
-    switch (application) {
-    case Application::Fan:
-        return QStringLiteral("FAN");
-    case Application::Pump:
-        return QStringLiteral("PUMP");
-    case Application::None:
-        break;
-    }
-    return QString();
-}
-
 } // namespace
 
 QByteArray analysisToJson(const Analysis& analysis, const QList<PromptMessage>& messages) {
@@ -66,7 +54,7 @@ QByteArray analysisToJson(const Analysis& analysis, const QList<PromptMessage>& 
     JsonWriter json;
     json.beginObject();
 
-    json.key("application").value(applicationText(application));
+    json.key("application").value(QString::fromLatin1(applicationTypeText(application)));
     json.key("units").beginObject();
     json.key("pressure").value(activeUnitText(Quantity::Pressure, application, units));
     json.key("flow").value(activeUnitText(Quantity::Flow, application, units));

@@ -7,7 +7,7 @@ namespace wattmere {
 namespace {
 
 struct SystemRow {
-    Choice choice; // the comparison button, or R1's neighbour Count for the drive
+    Choice choice; // the comparison button; Count for the drive, which has none
     const char* name;
     const SystemResult* result;
 };

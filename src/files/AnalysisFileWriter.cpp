@@ -99,7 +99,7 @@ QByteArray writeAnalysisFile(const AnalysisModel& model, const QDate& savedOn,
                  .arg(QLatin1String(analysisFileSignature), QLatin1String(analysisFileVersion)));
     out.line(QStringLiteral("DATE       : ") + locale.toString(savedOn, QLocale::ShortFormat));
     out.line();
-    out.value(FileSection::Application, fan ? QStringLiteral("FAN") : QStringLiteral("PUMP"));
+    out.value(FileSection::Application, QLatin1String(applicationTypeText(model.application())));
 
     const int selection = checkedIndex(window, {Choice::S1, Choice::S2, Choice::S3, Choice::S4}, 0);
     out.value(FileSection::SystemDataSelection, QString::number(selection));

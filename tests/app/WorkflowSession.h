@@ -3,6 +3,7 @@
 // its start screen, options and settings kept in a temporary folder, a scripted prompter and
 // file commands that record what the workflow asks of them.
 
+#include "../support/SystemDataEntries.h"
 #include "app/ScriptedPrompter.h"
 #include "app/Workflow.h"
 
@@ -68,29 +69,8 @@ struct WorkflowSession {
     void startFan() { workflow.FanAnalysisClick(); }
     void startPump() { workflow.PumpAnalysisClick(); }
 
-    // The system data a user types on step 2 for a fan analysis of design head 4 in.wg, 50 HP
-    // shaft power at 86 % (design flow 68,391.50 cfm) on a 60 HP motor and drive.
-    void typeFanSystemData() {
-        type(Field::A104, QStringLiteral("0.10"));
-        type(Field::A105, QStringLiteral("60"));
-        type(Field::A109, QStringLiteral("15000"));
-        type(Field::A125, QStringLiteral("60"));
-        type(Field::A122, QStringLiteral("50"));
-    }
-
-    // A pump of 100 ft.wg design head, 20 ft.wg static head, 50 HP at 80 % (1,584.00 GPM when
-    // the head is entered in ft.wg).
-    void typePumpSystemData() {
-        type(Field::A104, QStringLiteral("0.10"));
-        type(Field::A105, QStringLiteral("60"));
-        type(Field::A109, QStringLiteral("15000"));
-        type(Field::A125, QStringLiteral("60"));
-        type(Field::A120, QStringLiteral("100"));
-        type(Field::A121, QStringLiteral("20"));
-        type(Field::A123, QStringLiteral("0"));
-        type(Field::A174, QStringLiteral("80"));
-        type(Field::A122, QStringLiteral("50"));
-    }
+    void typeFanSystemData() { testing::typeFanSystemData(workflow); }
+    void typePumpSystemData() { testing::typePumpSystemData(workflow); }
 };
 
 } // namespace wattmere::testing

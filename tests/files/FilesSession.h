@@ -3,6 +3,7 @@
 // created, the workflow on its start screen, the recent-file list read from a settings file in
 // a temporary folder, a scripted prompter. Each session is one program run with its own store.
 
+#include "../support/SystemDataEntries.h"
 #include "app/ScriptedPrompter.h"
 #include "app/Workflow.h"
 #include "files/AnalysisFiles.h"
@@ -73,11 +74,7 @@ struct FilesSession {
         workflow.FanAnalysisClick();
         type(Field::PREPFOR, QStringLiteral("Ann Smith"));
         type(Field::Companyfor, QStringLiteral("Acme Foods"));
-        type(Field::A104, QStringLiteral("0.10"));
-        type(Field::A105, QStringLiteral("60"));
-        type(Field::A109, QStringLiteral("15000"));
-        type(Field::A125, QStringLiteral("60"));
-        type(Field::A122, QStringLiteral("50"));
+        typeFanSystemData(workflow);
     }
 
     // A pump of 100 ft.wg design head, 20 ft.wg static head, 50 HP at 80 % (the pressure unit
@@ -85,15 +82,7 @@ struct FilesSession {
     void startPump(const QString& project = QStringLiteral("Pump house")) {
         type(Field::QNUM, project);
         workflow.PumpAnalysisClick();
-        type(Field::A104, QStringLiteral("0.10"));
-        type(Field::A105, QStringLiteral("60"));
-        type(Field::A109, QStringLiteral("15000"));
-        type(Field::A125, QStringLiteral("60"));
-        type(Field::A120, QStringLiteral("100"));
-        type(Field::A121, QStringLiteral("20"));
-        type(Field::A123, QStringLiteral("0"));
-        type(Field::A174, QStringLiteral("80"));
-        type(Field::A122, QStringLiteral("50"));
+        typePumpSystemData(workflow);
     }
 
     // Save as with the name answered in the save dialog.
